@@ -1,0 +1,82 @@
+#include "app/app.h"
+
+#include "app/globals.h"
+#include "app/of_decrypt.h"
+#include "app/startup_window.h"
+#include "runtime/ui/halt.h"
+#include "runtime/ui/messagebox.h"
+#include "runtime/win32/module.h"
+
+using namespace runtime;
+
+String of_program_folder(const String &as_exe)
+{
+    const long ll_pos = Pos(Upper(as_exe), "APP.EXE");
+    if (ll_pos > 0)
+        return Left(as_exe, ll_pos - 1);
+    const size_t ll_slash = as_exe.find_last_of("/\\");
+    return ll_slash == std::string::npos ? String() : String(as_exe.substr(0, ll_slash + 1));
+}
+
+app &theApp()
+{
+    static app instance;
+    return instance;
+}
+
+void app::create()
+{
+    AppName = "app";
+}
+
+bool app::open(const String &)
+{
+    gs_path = of_program_folder(ModuleFileName());
+
+    const String ls_password = of_decrypt_reg(kStoredPassword);
+
+    sqlca.DBMS = "ODBC";
+    sqlca.AutoCommit = true;
+    sqlca.DBParm = "ConnectString='DRIVER=Driver do Microsoft Access (*.mdb);PWD=" + ls_password +
+                   ";dbq=" + gs_path + "\\vqb005.dat'";
+    sqlca.Connect();
+    if (sqlca.SQLCode != 0) {
+        MessageBox("警告", "连接数据库出错！\r\n" + sqlca.SQLErrText, Icon::Exclamation);
+        Halt(1);
+        return false;
+    }
+
+    str_sys.systemname = "维拓练习系统";
+    str_sys.ver = "2014.09.01    www.weituo-lianxi.example";
+    str_sys.dbver = "维拓网";
+    str_sys.userid = "quenlor";
+    str_sys.username = "维拓网";
+    str_sys.usercorp = "400-555-0199  qq:10000555  网址：http://www.weituo-lianxi.example";
+
+    String ls_frist;
+    sqlca.SelectInto("select frist from t_system where id =1 ", {}, ls_frist);
+    if (ls_frist == "1") {
+        sqlca.ExecuteImmediate("delete from t_error ");
+        sqlca.Commit();
+    }
+
+    OpenStartupWindow();
+    return true;
+}
+
+void app::systemerror()
+{
+    // The error report takes over here once it is built; until then the
+    // runtime shows the error itself.
+}
+
+void app::close()
+{
+    sqlca.Disconnect();
+    if (sqlca.SQLCode != 0)
+        MessageBox("Cannot Disconnect from Database", sqlca.SQLErrText, Icon::None);
+}
+
+void app::destroy()
+{
+}

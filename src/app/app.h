@@ -1,0 +1,29 @@
+// The application object: start-up, run-time errors and shut-down.
+#pragma once
+
+#include "runtime/text/text.h"
+
+// The database password as the program stores it, enciphered.
+inline constexpr char kStoredPassword[] = "Xk3PqL8vTz0wRb5NcY2mHd7UfJ1sGa9eWo4iKl6nVr0=";
+
+// The program folder: the path up to "APP.EXE" (found in any letter case),
+// or the executable's own folder where the name is another; both end in a
+// folder separator.
+runtime::String of_program_folder(const runtime::String &as_exe);
+
+class app {
+public:
+    // The application's name, as the error report shows it.
+    runtime::String AppName;
+
+    void create();
+    // Connects to the database and opens the frame. Returns false when the
+    // program has ended here (no connection).
+    bool open(const runtime::String &commandline = {});
+    void systemerror();
+    void close();
+    void destroy();
+};
+
+// The one application object.
+app &theApp();

@@ -1,0 +1,12 @@
+// Deciphering and enciphering of the stored texts: the question texts,
+// options and explanations of the bank, and the database password.
+#pragma once
+
+#include "runtime/text/text.h"
+
+// The plain text of a stored question text, option or explanation.
+runtime::String of_decrypt(const runtime::String &as_pass);
+// The plain database password of the stored password.
+runtime::String of_decrypt_reg(const runtime::String &as_pass);
+// The stored form of a plain question text.
+runtime::String of_encrypt(const runtime::String &as_string);

@@ -1,0 +1,4 @@
+// The first window the program shows after a successful start-up.
+#pragma once
+
+void OpenStartupWindow();

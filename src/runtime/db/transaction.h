@@ -1,0 +1,109 @@
+// The database transaction: one connection to the program's enciphered
+// database file, and the embedded SQL the scripts run on it.
+//
+// Like the scripting runtime's transaction object, it reports every outcome
+// in SQLCode (0 success, 100 no row found, -1 failure), SQLDBCode and
+// SQLErrText, and never throws: a script tests SQLCode where it cares.
+// Statement texts and text values are code-page-936 Strings; they reach the
+// database as UTF-8.
+#pragma once
+
+#include "runtime/db/value.h"
+
+#include <vector>
+
+struct sqlite3;
+
+namespace runtime {
+
+struct ResultSet {
+    std::vector<String> columns; // column names, lower case as selected
+    std::vector<Row> rows;
+};
+
+// What Connect reads from DBParm: "ConnectString='...;PWD=<password>;dbq=<file>'".
+struct ConnectSettings {
+    String password;
+    String file; // mapped to this system's folder separators
+};
+ConnectSettings ParseConnectString(const String &dbParm);
+
+class Transaction {
+public:
+    Transaction() = default;
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    // Properties. Only DBMS, AutoCommit and DBParm affect the connection.
+    String DBMS;
+    String Database;
+    String LogID;
+    String LogPass;
+    String ServerName;
+    String UserID;
+    String DBPass;
+    String Lock;
+    String DBParm;
+    bool AutoCommit = false;
+
+    long SQLCode = 0;
+    long SQLDBCode = 0;
+    long SQLNRows = 0;
+    String SQLErrText;
+
+    // Opens the existing database file named by DBParm with its password.
+    // A missing file, a file that is not ours or a wrong password fails.
+    void Connect();
+    // Closes the connection; disconnecting a closed transaction succeeds.
+    void Disconnect();
+    // Commits an open transaction; with nothing open it is a successful no-op.
+    void Commit();
+    void Rollback();
+    bool IsConnected() const { return db_ != nullptr; }
+
+    // EXECUTE IMMEDIATE of a statement assembled as text.
+    void ExecuteImmediate(const String &sql) { Execute(sql); }
+    // An embedded statement whose host variables are bound to the '?' in sql.
+    void Execute(const String &sql, const std::vector<Value> &params = {});
+    // One statement run for each parameter row, prepared once and inside one
+    // transaction: where a script's many single writes become one.
+    void ExecuteMany(const String &sql, const std::vector<Row> &rows);
+    // The rows of a select.
+    ResultSet Query(const String &sql, const std::vector<Value> &params = {});
+
+    // SELECT ... INTO host variables: the first row's columns go to out, in
+    // order; SQLCode is 100 when there is no row (out is left as it was).
+    template <typename... Out>
+    void SelectInto(const String &sql, const std::vector<Value> &params, Out &...out)
+    {
+        Row row;
+        if (!selectFirstRow(sql, params, row))
+            return;
+        size_t i = 0;
+        (assignHost(out, i < row.size() ? row[i++] : Value()), ...);
+    }
+
+private:
+    bool selectFirstRow(const String &sql, const std::vector<Value> &params, Row &row);
+    bool requireConnection();
+    void succeed(long rows);
+    void fail(long dbCode, const String &text);
+    void failFromDatabase();
+
+    static void assignHost(String &out, const Value &v) { out = v.toString(); }
+    static void assignHost(long &out, const Value &v) { out = v.toLong(); }
+    static void assignHost(int &out, const Value &v) { out = static_cast<int>(v.toLong()); }
+    static void assignHost(long long &out, const Value &v) { out = v.toLongLong(); }
+    static void assignHost(double &out, const Value &v) { out = v.toDouble(); }
+    static void assignHost(Value &out, const Value &v) { out = v; }
+
+    sqlite3 *db_ = nullptr;
+};
+
+// Opens a database file with a password (the connect code's own step, also
+// used by the bank builder). Returns nullptr and sets error on failure;
+// create makes a missing file.
+sqlite3 *OpenDatabase(const std::string &file, const String &password, bool create, std::string &error);
+
+} // namespace runtime

@@ -1,0 +1,26 @@
+#include "runtime/error.h"
+
+namespace runtime {
+
+RuntimeError::RuntimeError(ErrorNumber number, const String &text)
+    : std::runtime_error(ToUtf8(text)), number_(static_cast<int>(number)), text_(text)
+{
+}
+
+String ErrorText(ErrorNumber number)
+{
+    switch (number) {
+    case ErrorNumber::DivideByZero: return "Divide by zero";
+    case ErrorNumber::NullObjectReference: return "Null object reference";
+    case ErrorNumber::ArrayBoundaryExceeded: return "Array boundary exceeded";
+    case ErrorNumber::EnumeratedValueOutOfRange: return "Enumerated value is out of range for function";
+    case ErrorNumber::NegativeValue: return "Negative value encountered in function";
+    case ErrorNumber::InvalidRowOrColumn: return "Invalid DataWindow row/column specified";
+    case ErrorNumber::ExternalFunctionFailed: return "Error calling external function";
+    }
+    return "Unknown error";
+}
+
+void Raise(ErrorNumber number) { throw RuntimeError(number, ErrorText(number)); }
+
+} // namespace runtime

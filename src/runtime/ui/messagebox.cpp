@@ -1,0 +1,65 @@
+#include "runtime/ui/messagebox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <vector>
+
+namespace runtime {
+
+namespace {
+
+MessageBoxHandler &handler()
+{
+    static MessageBoxHandler h;
+    return h;
+}
+
+int showDialog(const MessageBoxRequest &r)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(ToQString(r.title));
+    box.setText(ToQString(r.text));
+    switch (r.icon) {
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::StopSign: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    std::vector<QMessageBox::StandardButton> kinds;
+    switch (r.buttons) {
+    case Buttons::OK: kinds = {QMessageBox::Ok}; break;
+    case Buttons::OKCancel: kinds = {QMessageBox::Ok, QMessageBox::Cancel}; break;
+    case Buttons::YesNo: kinds = {QMessageBox::Yes, QMessageBox::No}; break;
+    case Buttons::YesNoCancel: kinds = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}; break;
+    case Buttons::RetryCancel: kinds = {QMessageBox::Retry, QMessageBox::Cancel}; break;
+    case Buttons::AbortRetryIgnore: kinds = {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}; break;
+    }
+    std::vector<QAbstractButton *> buttons;
+    for (auto kind : kinds)
+        buttons.push_back(box.addButton(kind));
+    const size_t def = static_cast<size_t>(r.defaultButton - 1);
+    if (def < buttons.size())
+        box.setDefaultButton(static_cast<QPushButton *>(buttons[def]));
+    box.exec();
+    for (size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i])
+            return static_cast<int>(i + 1);
+    return static_cast<int>(buttons.size()); // closed: the last (cancelling) button
+}
+
+} // namespace
+
+int MessageBox(const String &title, const String &text, Icon icon, Buttons buttons, int defaultButton)
+{
+    const MessageBoxRequest request{title, text, icon, buttons, defaultButton};
+    if (handler())
+        return handler()(request);
+    return showDialog(request);
+}
+
+void SetMessageBoxHandler(MessageBoxHandler h) { handler() = std::move(h); }
+
+} // namespace runtime

@@ -1,0 +1,65 @@
+#include "cipherlib/cipherlib.h"
+
+#include "app/app.h"
+#include "app/of_decrypt.h"
+#include "runtime/db/transaction.h"
+
+#include <gtest/gtest.h>
+
+using namespace runtime;
+
+TEST(Cipher, ChineseTextRoundTrips)
+{
+    const String texts[] = {"驾驶机动车在高速公路上行驶，最高车速不得超过每小时120公里。", "A", "", "a  b\t\r\n",
+                            String(std::string("\x81\x40\xFE\xFE", 4)), Fill("练", 254)};
+    for (const String &plain : texts) {
+        const String stored = of_encrypt(plain);
+        // Stored texts are plain ASCII, safe for any column.
+        for (unsigned char c : stored)
+            EXPECT_LT(c, 0x80);
+        EXPECT_EQ(of_decrypt(stored), Trim(plain)) << ToUtf8(plain);
+    }
+    EXPECT_EQ(of_encrypt("同一句话"), of_encrypt("同一句话"));
+    EXPECT_NE(of_encrypt("同一句话"), of_encrypt("同一句话。"));
+}
+
+TEST(Cipher, BlanksAroundAStoredTextAreIgnored)
+{
+    const String stored = of_encrypt("安全带");
+    EXPECT_EQ(of_decrypt("  " + stored + "   "), "安全带");
+}
+
+TEST(Cipher, ForeignInputDecipheresToEmptyText)
+{
+    const String inputs[] = {"not base64!", "QUJD", "====", "QUJDRA=", "练习练习", String(std::string("\0\0\0\0", 4)),
+                             Fill("A", 30001)};
+    for (const String &in : inputs)
+        EXPECT_EQ(of_decrypt(in), "") << ToUtf8(in).substr(0, 20);
+    // Well-formed Base64 of any size deciphers to something, within its buffer.
+    EXPECT_LE(Len(of_decrypt(Fill("A", 30000))), 22500);
+}
+
+TEST(Cipher, LibraryNeverWritesPastTheBuffer)
+{
+    std::string in = "some plain text that needs more room than this";
+    std::string out(8, '#');
+    out.reserve(64);
+    const std::string guard = out;
+    EXPECT_EQ(cipherlib::b64_des(in, out, "k", static_cast<uint32_t>(in.size()), 1), -1);
+    EXPECT_EQ(out.size(), 8u);
+    EXPECT_EQ(out[0], '\0');
+    // size beyond the input is cut to the input.
+    std::string big(static_cast<size_t>(cipherlib::b64_size(1000, 1)), ' ');
+    EXPECT_EQ(cipherlib::b64_des(in, big, "k", 1000, 1), 1);
+    EXPECT_GT(cipherlib::b64_size(100000, 1), 0);
+}
+
+TEST(Cipher, StoredPasswordReachesTheDatabaseIntact)
+{
+    const String password = of_decrypt_reg(kStoredPassword);
+    EXPECT_FALSE(password.empty());
+    const String dbParm = "ConnectString='DRIVER=Driver do Microsoft Access (*.mdb);PWD=" + password + ";dbq=/x/\\vqb005.dat'";
+    EXPECT_EQ(ParseConnectString(dbParm).password, password);
+    // Deciphered with the question key it is something else.
+    EXPECT_NE(of_decrypt(kStoredPassword), password);
+}

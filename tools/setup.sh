@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian 12) and builds the trainer into build/.
+# Sourced by ./run and ./test; quiet when everything is in place.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libsqlcipher-dev libssl-dev
+          libgtest-dev libbenchmark-dev fonts-wqy-zenhei)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+if [ ! -f "$root/build/build.ninja" ]; then
+  cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+if ! out=$(cmake --build "$root/build" -- --quiet 2>&1); then
+  echo "$out"
+  exit 1
+fi
+grep -v -e '^makebank: .* exists and is kept' -e '^$' <<<"$out" || true
