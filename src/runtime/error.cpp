@@ -2,8 +2,8 @@
 
 namespace runtime {
 
-RuntimeError::RuntimeError(ErrorNumber number, const String &text)
-    : std::runtime_error(ToUtf8(text)), number_(static_cast<int>(number)), text_(text)
+RuntimeError::RuntimeError(ErrorNumber number, const String &text, int line)
+    : std::runtime_error(ToUtf8(text)), number_(static_cast<int>(number)), text_(text), line_(line)
 {
 }
 
@@ -21,6 +21,9 @@ String ErrorText(ErrorNumber number)
     return "Unknown error";
 }
 
-void Raise(ErrorNumber number) { throw RuntimeError(number, ErrorText(number)); }
+void Raise(ErrorNumber number, std::source_location where)
+{
+    throw RuntimeError(number, ErrorText(number), static_cast<int>(where.line()));
+}
 
 } // namespace runtime

@@ -8,6 +8,7 @@
 
 #include "runtime/text/text.h"
 
+#include <source_location>
 #include <stdexcept>
 
 namespace runtime {
@@ -25,20 +26,23 @@ enum class ErrorNumber : int {
 
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(ErrorNumber number, const String &text);
+    // line: where the error was raised, for the error report (0: unknown).
+    RuntimeError(ErrorNumber number, const String &text, int line = 0);
 
     int number() const { return number_; }
     const String &text() const { return text_; }
+    int line() const { return line_; }
 
 private:
     int number_;
     String text_;
+    int line_;
 };
 
 // The text the error report gives an error number.
 String ErrorText(ErrorNumber number);
 
 // Throws the error of that number with its standard text.
-[[noreturn]] void Raise(ErrorNumber number);
+[[noreturn]] void Raise(ErrorNumber number, std::source_location where = std::source_location::current());
 
 } // namespace runtime

@@ -1,0 +1,69 @@
+#include "runtime/ui/application.h"
+
+#include "runtime/error.h"
+#include "runtime/ui/fonts.h"
+#include "runtime/ui/keys.h"
+#include "runtime/ui/systemerror.h"
+#include "runtime/ui/window.h"
+
+#include <QEventLoop>
+#include <QKeyEvent>
+
+namespace runtime {
+
+namespace {
+
+QEventLoop *runLoop = nullptr;
+
+std::function<void()> &closeHandler()
+{
+    static std::function<void()> h;
+    return h;
+}
+
+} // namespace
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    InstallFontSubstitutions();
+    // The runtime decides when the program ends: when its last window closes.
+    setQuitOnLastWindowClosed(false);
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && receiver->isWidgetType()) {
+        if (Window *window = FindWindow(static_cast<QWidget *>(receiver))) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            window->key.Trigger(VirtualKeyCode(*key), KeyFlags(*key));
+        }
+    }
+    bool handled = false;
+    RunScript({"", receiver->objectName().toStdString(), "notify"},
+              [&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+void Run()
+{
+    if (!OpenWindows().empty()) {
+        QEventLoop loop;
+        runLoop = &loop;
+        loop.exec();
+        runLoop = nullptr;
+    }
+    if (closeHandler())
+        RunScript({"app", "app", "close"}, closeHandler());
+}
+
+void SetApplicationCloseHandler(std::function<void()> handler) { closeHandler() = std::move(handler); }
+
+namespace detail {
+void LastWindowClosed()
+{
+    if (runLoop)
+        runLoop->quit();
+}
+} // namespace detail
+
+} // namespace runtime

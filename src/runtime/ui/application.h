@@ -1,0 +1,33 @@
+// The application: Qt's application object with the runtime's start-up
+// (font substitutions), the window key event, and the loop that runs until
+// the last window has closed.
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+
+namespace runtime {
+
+class Application : public QApplication {
+public:
+    Application(int &argc, char **argv);
+
+    // Raises the key event of the window that the key reaches, whatever
+    // control has the focus, before the control sees it; routes a run-time
+    // error that escapes an event to systemerror.
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+// Runs the event loop until the last window has closed, then raises the
+// application's close event. Returns at once when no window is open.
+void Run();
+
+// The application's close event.
+void SetApplicationCloseHandler(std::function<void()> handler);
+
+namespace detail {
+void LastWindowClosed();
+}
+
+} // namespace runtime

@@ -1,0 +1,30 @@
+// A label that reports clicks and double clicks: the widget of static texts,
+// hyperlinks and pictures.
+#pragma once
+
+#include <QLabel>
+#include <QMouseEvent>
+
+#include <functional>
+
+namespace runtime {
+
+class ClickableLabel : public QLabel {
+public:
+    std::function<void()> onClicked;
+    std::function<void()> onDoubleClicked;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClicked)
+            onClicked();
+    }
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton && onDoubleClicked)
+            onDoubleClicked();
+    }
+};
+
+} // namespace runtime

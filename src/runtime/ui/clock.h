@@ -1,0 +1,48 @@
+// The clock behind window timers. The real clock runs on Qt timers; a test
+// installs a ManualClock and advances time by hand, so no test waits.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <map>
+
+namespace runtime {
+
+using Milliseconds = std::chrono::milliseconds;
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Calls tick every interval until stopped; returns the timer's id (> 0).
+    virtual int Start(Milliseconds interval, std::function<void()> tick) = 0;
+    virtual void Stop(int id) = 0;
+};
+
+// The clock in use; the real one unless a test has installed another.
+Clock &CurrentClock();
+// Installs a clock (nullptr restores the real one). Timers already running
+// stay on the clock they were started on.
+void SetClock(Clock *clock);
+
+// A clock that moves only when told: Advance fires every tick that falls due,
+// in time order, at once.
+class ManualClock : public Clock {
+public:
+    int Start(Milliseconds interval, std::function<void()> tick) override;
+    void Stop(int id) override;
+    void Advance(Milliseconds by);
+    Milliseconds Now() const { return now_; }
+    int RunningTimers() const { return static_cast<int>(timers_.size()); }
+
+private:
+    struct Timer {
+        Milliseconds interval;
+        Milliseconds due;
+        std::function<void()> tick;
+    };
+    Milliseconds now_{0};
+    int nextId_ = 1;
+    std::map<int, Timer> timers_;
+};
+
+} // namespace runtime

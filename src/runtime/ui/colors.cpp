@@ -1,0 +1,24 @@
+#include "runtime/ui/colors.h"
+
+namespace runtime {
+
+long RGB(int red, int green, int blue)
+{
+    return (red & 255) + 256L * (green & 255) + 65536L * (blue & 255);
+}
+
+QColor ToQColor(long color)
+{
+    if (color >= 0 && color <= 0xFFFFFF)
+        return QColor(color & 255, (color >> 8) & 255, (color >> 16) & 255);
+    switch (color) {
+    case kButtonFace: return QColor(240, 240, 240);
+    case kWindowText: return QColor(0, 0, 0);
+    case kHyperLinkColor: return QColor(0, 0, 255);
+    case kAppWorkspace: return QColor(171, 171, 171);
+    case kWindowBackground: return QColor(255, 255, 255);
+    default: return QColor(); // transparent and unknown system colours
+    }
+}
+
+} // namespace runtime

@@ -1,0 +1,46 @@
+#include "runtime/ui/dropdownlist.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace runtime {
+
+DropDownListBox::DropDownListBox(ControlParent &parent, const String &name) : Control(parent, name, new QComboBox)
+{
+    QObject::connect(combo(), &QComboBox::activated, this, [this](int index) { selectionchanged.Trigger(index + 1); });
+}
+
+QComboBox *DropDownListBox::combo() const { return static_cast<QComboBox *>(widget()); }
+
+int DropDownListBox::AddItem(const String &item)
+{
+    combo()->addItem(ToQString(item));
+    return combo()->count();
+}
+
+int DropDownListBox::TotalItems() const { return combo()->count(); }
+
+String DropDownListBox::Text() const { return FromQString(combo()->currentText()); }
+
+int DropDownListBox::SelectItem(int index)
+{
+    if (index < 0 || index > combo()->count())
+        return -1;
+    combo()->setCurrentIndex(index - 1);
+    return index;
+}
+
+void DropDownListBox::SetAllowEdit(bool allow)
+{
+    combo()->setEditable(allow);
+    if (allow)
+        combo()->setCurrentIndex(-1);
+}
+
+void DropDownListBox::SetLimit(int characters)
+{
+    if (QLineEdit *edit = combo()->lineEdit())
+        edit->setMaxLength(characters > 0 ? characters : 32767);
+}
+
+} // namespace runtime

@@ -1,0 +1,31 @@
+// Drop-down list box: a list of texts with an optional edit field.
+#pragma once
+
+#include "runtime/ui/control.h"
+
+class QComboBox;
+
+namespace runtime {
+
+class DropDownListBox : public Control {
+public:
+    DropDownListBox(ControlParent &parent, const String &name);
+
+    // Appends an item; returns its 1-based position.
+    int AddItem(const String &item);
+    int TotalItems() const;
+    // The text shown: the selected item, or what was typed.
+    String Text() const;
+    // Selects the item at the 1-based position; 0 clears the selection.
+    int SelectItem(int index);
+    void SetAllowEdit(bool allow);
+    // The most characters that can be typed; 0 means no limit.
+    void SetLimit(int characters);
+
+    Event<int> selectionchanged{this, "selectionchanged"}; // index
+
+private:
+    QComboBox *combo() const;
+};
+
+} // namespace runtime

@@ -1,0 +1,41 @@
+#include "runtime/ui/editmask.h"
+
+#include <QLineEdit>
+
+namespace runtime {
+
+EditMask::EditMask(ControlParent &parent, const String &name) : Control(parent, name, new QLineEdit)
+{
+    QObject::connect(edit(), &QLineEdit::editingFinished, this, [this] {
+        if (edit()->isModified()) {
+            edit()->setModified(false);
+            modified.Trigger();
+        }
+    });
+}
+
+QLineEdit *EditMask::edit() const { return static_cast<QLineEdit *>(widget()); }
+
+String EditMask::Text() const { return FromQString(edit()->text().trimmed()); }
+
+void EditMask::SetText(const String &text) { edit()->setText(ToQString(text)); }
+
+void EditMask::SetMask(const String &mask)
+{
+    // The platform's mask places as Qt input-mask characters: '#' a digit
+    // (may stay empty), the letter places any character.
+    QString qt;
+    for (const QChar c : ToQString(mask)) {
+        if (c == '#')
+            qt += '9';
+        else if (c == '!' || c == 'a' || c == 'x' || c == '^')
+            qt += 'x';
+        else if (QStringLiteral("90AaNnXxHhBb<>!;{}[]\\").contains(c))
+            qt += QStringLiteral("\\") + c;
+        else
+            qt += c;
+    }
+    edit()->setInputMask(qt);
+}
+
+} // namespace runtime

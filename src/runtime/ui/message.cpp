@@ -1,0 +1,7 @@
+#include "runtime/ui/message.h"
+
+namespace runtime {
+
+Message message;
+
+} // namespace runtime

@@ -1,0 +1,31 @@
+#include "runtime/ui/picture.h"
+
+#include "runtime/ui/clickable_label.h"
+#include "runtime/ui/colors.h"
+#include "runtime/ui/pictures.h"
+#include "runtime/ui/urlopener.h"
+
+namespace runtime {
+
+Picture::Picture(ControlParent &parent, const String &name) : Control(parent, name, new ClickableLabel)
+{
+    SetBackColor(kTransparent);
+    label()->setScaledContents(true);
+    label()->onClicked = [this] {
+        if (!url_.empty())
+            OpenUrl(url_);
+        clicked.Trigger();
+    };
+}
+
+ClickableLabel *Picture::label() const { return static_cast<ClickableLabel *>(widget()); }
+
+bool Picture::SetPictureName(const String &name)
+{
+    pictureName_ = name;
+    const QPixmap pixmap = LoadPicture(name);
+    label()->setPixmap(pixmap);
+    return !pixmap.isNull();
+}
+
+} // namespace runtime

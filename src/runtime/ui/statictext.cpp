@@ -1,0 +1,33 @@
+#include "runtime/ui/statictext.h"
+
+#include "runtime/ui/clickable_label.h"
+
+namespace runtime {
+
+StaticText::StaticText(ControlParent &parent, const String &name) : StaticText(parent, name, new ClickableLabel) {}
+
+StaticText::StaticText(ControlParent &parent, const String &name, ClickableLabel *label) : Control(parent, name, label)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->onClicked = [this] { clicked.Trigger(); };
+    label->onDoubleClicked = [this] { doubleclicked.Trigger(); };
+}
+
+ClickableLabel *StaticText::label() const { return static_cast<ClickableLabel *>(widget()); }
+
+void StaticText::SetText(const String &text)
+{
+    text_ = text;
+    label()->setText(ToQString(text));
+}
+
+void StaticText::SetAlignment(Alignment alignment)
+{
+    const Qt::Alignment horizontal = alignment == Alignment::Center ? Qt::AlignHCenter
+                                     : alignment == Alignment::Right ? Qt::AlignRight
+                                                                     : Qt::AlignLeft;
+    label()->setAlignment(horizontal | Qt::AlignTop);
+}
+
+} // namespace runtime

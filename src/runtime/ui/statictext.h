@@ -1,0 +1,31 @@
+// Static text: a label in the control's font and colours.
+#pragma once
+
+#include "runtime/ui/control.h"
+
+namespace runtime {
+
+class ClickableLabel;
+
+enum class Alignment { Left, Center, Right };
+
+class StaticText : public Control {
+public:
+    StaticText(ControlParent &parent, const String &name);
+
+    const String &Text() const { return text_; }
+    void SetText(const String &text);
+    void SetAlignment(Alignment alignment);
+
+    Event<> clicked{this, "clicked"};
+    Event<> doubleclicked{this, "doubleclicked"};
+
+protected:
+    StaticText(ControlParent &parent, const String &name, ClickableLabel *label);
+    ClickableLabel *label() const;
+
+private:
+    String text_;
+};
+
+} // namespace runtime

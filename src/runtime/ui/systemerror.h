@@ -1,0 +1,43 @@
+// Run-time errors of event scripts and the application's systemerror route.
+//
+// Every event script runs through RunScript. A RuntimeError (or any other
+// exception) thrown inside it ends that script, fills the error object and
+// raises the application's systemerror event; the program goes on.
+#pragma once
+
+#include "runtime/text/text.h"
+
+#include <functional>
+
+namespace runtime {
+
+// The last run-time error, as the error report reads it.
+struct ErrorObject {
+    int Number = 0;
+    String Text;
+    String WindowMenu;  // the window or menu whose script failed
+    String Object;      // the control or item, or the window itself
+    String ObjectEvent; // the event
+    int Line = 0;
+};
+extern ErrorObject error;
+
+// Where a script runs.
+struct ScriptSite {
+    String windowMenu;
+    String object;
+    String event;
+};
+
+// Runs the script; returns false when it ended in a run-time error.
+bool RunScript(const ScriptSite &site, const std::function<void()> &script);
+
+// The application's systemerror event. Without a handler the error is shown
+// in a plain message box.
+using SystemErrorHandler = std::function<void()>;
+void SetSystemErrorHandler(SystemErrorHandler handler);
+
+// Shows the error object in a plain message box.
+void ShowSystemErrorBox();
+
+} // namespace runtime
