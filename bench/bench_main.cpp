@@ -1,5 +1,7 @@
-// Benchmarks run with Qt on the offscreen platform, like the tests.
-#include <QApplication>
+// Benchmarks run with Qt on the offscreen platform under the runtime's
+// application object, like the tests.
+#include "runtime/ui/application.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -8,7 +10,7 @@ int main(int argc, char **argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
+    runtime::Application app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

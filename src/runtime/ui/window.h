@@ -20,12 +20,14 @@
 #include "runtime/ui/keys.h"
 #include "runtime/ui/message.h"
 
+#include <QMainWindow>
+
 #include <any>
 #include <memory>
 #include <type_traits>
 
 class QEventLoop;
-class QMainWindow;
+
 
 namespace runtime {
 

@@ -1,0 +1,175 @@
+// The systemerror route, menus as objects, and the manual clock.
+#include "runtime/error.h"
+#include "runtime/ui/commandbutton.h"
+#include "runtime/ui/hyperlink.h"
+#include "runtime/ui/menu.h"
+#include "runtime/ui/messagebox.h"
+#include "runtime/ui/urlopener.h"
+#include "runtime/ui/window.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace runtime;
+
+namespace {
+
+std::vector<std::string> journal;
+
+class m_test : public Menu {
+public:
+    m_test() : Menu("m_test")
+    {
+        m_file.SetText("文件");
+        m_open.SetText("打开");
+        m_quit.SetText("退出");
+        m_help.SetText("帮助");
+        m_open.clicked = [] { journal.push_back("open"); };
+        m_quit.clicked = [] { journal.push_back("quit"); };
+    }
+    MenuItem m_file{*this, "m_file"};
+    MenuItem m_open{m_file, "m_open"};
+    MenuItem m_quit{m_file, "m_quit"};
+    MenuItem m_help{*this, "m_help"};
+};
+
+class w_failing : public Window {
+public:
+    w_failing() : Window("w_failing")
+    {
+        SetMenu(std::make_unique<m_test>());
+        cb_inner.clicked = [] {
+            journal.push_back("inner starts");
+            Raise(ErrorNumber::ArrayBoundaryExceeded);
+            journal.push_back("inner ends"); // never
+        };
+        cb_outer.clicked = [this] {
+            cb_inner.clicked.Trigger();
+            journal.push_back("outer goes on");
+        };
+        cb_std.clicked = [] { throw std::out_of_range("bad index"); };
+        shl_1.SetURL("http://www.weituo-lianxi.example/");
+        shl_1.SetText("http://www.weituo-lianxi.example/");
+    }
+    m_test &menu() { return *static_cast<m_test *>(MenuID()); }
+    CommandButton cb_inner{*this, "cb_inner"};
+    CommandButton cb_outer{*this, "cb_outer"};
+    CommandButton cb_std{*this, "cb_std"};
+    StaticHyperLink shl_1{*this, "shl_1"};
+};
+GlobalWindow<w_failing> failing;
+
+class Scripts : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        journal.clear();
+        Open(failing);
+    }
+    void TearDown() override
+    {
+        Close(failing);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SetSystemErrorHandler(nullptr);
+        SetMessageBoxHandler(nullptr);
+        SetUrlOpener(nullptr);
+    }
+};
+
+TEST_F(Scripts, RuntimeErrorEndsItsScriptAndReachesSystemError)
+{
+    std::vector<ErrorObject> seen;
+    SetSystemErrorHandler([&] { seen.push_back(error); });
+    QTest::mouseClick(failing->cb_outer.widget(), Qt::LeftButton);
+    EXPECT_EQ(journal, (std::vector<std::string>{"inner starts", "outer goes on"}));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].Number, 3);
+    EXPECT_EQ(seen[0].Text, "Array boundary exceeded");
+    EXPECT_EQ(seen[0].WindowMenu, "w_failing");
+    EXPECT_EQ(seen[0].Object, "cb_inner");
+    EXPECT_EQ(seen[0].ObjectEvent, "clicked");
+    EXPECT_GT(seen[0].Line, 0);
+
+    failing->cb_std.clicked.Post();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].Text, "bad index");
+    EXPECT_EQ(seen[1].Object, "cb_std");
+}
+
+TEST_F(Scripts, WithoutAHandlerTheErrorShowsInAPlainBox)
+{
+    std::vector<MessageBoxRequest> boxes;
+    SetMessageBoxHandler([&](const MessageBoxRequest &r) {
+        boxes.push_back(r);
+        return 1;
+    });
+    failing->cb_inner.clicked.Trigger();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(Pos(boxes[0].text, "Array boundary exceeded"), 0);
+    EXPECT_NE(Pos(boxes[0].text, "cb_inner"), 0);
+
+    // An error inside the systemerror event itself does not loop.
+    SetSystemErrorHandler([] { Raise(ErrorNumber::NullObjectReference); });
+    failing->cb_inner.clicked.Trigger();
+    EXPECT_EQ(boxes.size(), 2u);
+}
+
+TEST_F(Scripts, MenuItemsAreObjectsInTheMenuBar)
+{
+    m_test &m = failing->menu();
+    ASSERT_EQ(m.Item().size(), 2u);
+    EXPECT_EQ(m.Item()[0], &m.m_file);
+    ASSERT_EQ(m.m_file.Item().size(), 2u);
+    EXPECT_EQ(m.m_file.Item()[1]->Text(), "退出");
+    EXPECT_EQ(m.m_quit.ParentWindow(), &*failing);
+    EXPECT_EQ(m.m_quit.WindowMenuName(), "m_test");
+
+    QMenuBar *bar = failing->widget()->menuBar();
+    ASSERT_EQ(bar->actions().size(), 2);
+    EXPECT_EQ(bar->actions()[0]->text(), ToQString("文件"));
+
+    m.m_open.action()->trigger(); // chosen in the menu bar
+    m.m_quit.clicked.Post();
+    m.m_open.clicked.Trigger();
+    EXPECT_EQ(journal, (std::vector<std::string>{"open", "open"}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(journal, (std::vector<std::string>{"open", "open", "quit"}));
+
+    m.m_open.SetEnabled(false);
+    m.m_open.SetChecked(true);
+    m.m_help.SetVisible(false);
+    EXPECT_FALSE(m.m_open.action()->isEnabled());
+    EXPECT_TRUE(m.m_open.action()->isChecked());
+    EXPECT_FALSE(m.m_help.action()->isVisible());
+    m.m_open.clicked.Trigger(); // triggered even when disabled
+    EXPECT_EQ(journal.back(), "open");
+}
+
+TEST_F(Scripts, HyperlinkOpensItsAddressThroughTheOpener)
+{
+    std::vector<String> opened;
+    SetUrlOpener([&](const String &url) { opened.push_back(url); });
+    QTest::mouseClick(failing->shl_1.widget(), Qt::LeftButton);
+    EXPECT_EQ(opened, (std::vector<String>{"http://www.weituo-lianxi.example/"}));
+}
+
+TEST(ManualClock, FiresDueTicksInTimeOrder)
+{
+    ManualClock clock;
+    std::vector<int> ticks;
+    const int slow = clock.Start(Milliseconds(300), [&] { ticks.push_back(300); });
+    clock.Start(Milliseconds(200), [&] { ticks.push_back(200); });
+    clock.Advance(Milliseconds(650));
+    // At 600 both are due: the one started first goes first.
+    EXPECT_EQ(ticks, (std::vector<int>{200, 300, 200, 300, 200}));
+    clock.Stop(slow);
+    clock.Advance(Milliseconds(200));
+    EXPECT_EQ(ticks.back(), 200);
+    EXPECT_EQ(clock.RunningTimers(), 1);
+}
+
+} // namespace

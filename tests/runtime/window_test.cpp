@@ -1,0 +1,249 @@
+// Windows on their own: global instances, modal waits, parameters, closing,
+// triggered and posted events, timers on the manual clock, keys.
+#include "runtime/error.h"
+#include "runtime/ui/application.h"
+#include "runtime/ui/checkbox.h"
+#include "runtime/ui/commandbutton.h"
+#include "runtime/ui/statictext.h"
+#include "runtime/ui/units.h"
+#include "runtime/ui/window.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace runtime;
+
+namespace {
+
+std::vector<std::string> journal;
+
+// A main window that notes its events.
+class w_note : public Window {
+public:
+    w_note() : Window("w_note")
+    {
+        open = [this] {
+            journal.push_back("open:" + message.StringParm);
+            cb_1.SetText("OK");
+        };
+        close = [] { journal.push_back("close"); };
+        timer = [] { journal.push_back("tick"); };
+        key = [](KeyCode k, unsigned flags) {
+            journal.push_back("key:" + std::to_string(static_cast<int>(k)) + "/" + std::to_string(flags));
+        };
+        cb_1.clicked = [] { journal.push_back("cb_1"); };
+        cbx_1.clicked = [] { journal.push_back("cbx_1"); };
+        cb_1.Move(100, 40);
+        cb_1.Resize(402, 116);
+    }
+    CommandButton cb_1{*this, "cb_1"};
+    CheckBox cbx_1{*this, "cbx_1"};
+};
+GlobalWindow<w_note> note;
+
+// A response window that hands back what its open event was given.
+class w_ask : public Window {
+public:
+    w_ask() : Window("w_ask")
+    {
+        SetWindowType(WindowType::Response);
+        open = [this] {
+            journal.push_back("ask:" + message.StringParm);
+            if (message.StringParm == "refuse")
+                Close(*this);
+        };
+        cb_ok.clicked = [this] { CloseWithReturn(*this, "answer"); };
+    }
+    CommandButton cb_ok{*this, "cb_ok"};
+};
+GlobalWindow<w_ask> ask;
+
+class Windows : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        journal.clear();
+        message = {};
+    }
+    void TearDown() override
+    {
+        Close(note);
+        Close(ask);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SetClock(nullptr);
+    }
+};
+
+TEST_F(Windows, GlobalInstanceOpensOnceAndEmptiesOnClose)
+{
+    EXPECT_FALSE(note.IsValid());
+    OpenWithParm(note, "first");
+    ASSERT_TRUE(note.IsValid());
+    w_note *first = &*note;
+    EXPECT_EQ(Open(note), 1);
+    EXPECT_EQ(&*note, first);
+    EXPECT_EQ(journal, (std::vector<std::string>{"open:first"}));
+    EXPECT_EQ(OpenWindows().size(), 1u);
+    EXPECT_TRUE(note->widget()->isVisible());
+
+    EXPECT_EQ(Close(note), 1);
+    EXPECT_FALSE(note.IsValid());
+    EXPECT_EQ(Close(note), -1);
+    EXPECT_TRUE(OpenWindows().empty());
+    Open(note); // the message object keeps its parameter until the next one
+    EXPECT_EQ(journal, (std::vector<std::string>{"open:first", "close", "open:first"}));
+}
+
+TEST_F(Windows, EmptyInstanceIsANullObjectError)
+{
+    try {
+        note->cb_1.SetText("x");
+        FAIL() << "no error";
+    } catch (const RuntimeError &e) {
+        EXPECT_EQ(e.number(), static_cast<int>(ErrorNumber::NullObjectReference));
+    }
+}
+
+TEST_F(Windows, ControlsArePlacedInWindowUnits)
+{
+    Open(note);
+    EXPECT_EQ(note->cb_1.X(), 100);
+    EXPECT_EQ(note->cb_1.Height(), 116);
+    EXPECT_EQ(note->cb_1.widget()->geometry(), QRect(22, 10, 88, 29));
+    ASSERT_EQ(note->Controls().size(), 2u);
+    EXPECT_EQ(note->Controls()[0], &note->cb_1);
+    EXPECT_EQ(note->cb_1.ParentWindow(), &*note);
+}
+
+TEST_F(Windows, ResponseWindowHoldsItsOpenerUntilItCloses)
+{
+    // Pressed from inside the nested loop, once the window shows.
+    QTimer::singleShot(0, [] {
+        journal.push_back("pressing");
+        QTest::mouseClick(ask->cb_ok.widget(), Qt::LeftButton);
+    });
+    message.StringParm = "";
+    OpenWithParm(ask, "question");
+    journal.push_back("opener goes on");
+    EXPECT_EQ(journal, (std::vector<std::string>{"ask:question", "pressing", "opener goes on"}));
+    EXPECT_EQ(message.StringParm, "answer");
+    EXPECT_FALSE(ask.IsValid());
+}
+
+TEST_F(Windows, ResponseWindowClosedByItsOpenEventDoesNotWait)
+{
+    OpenWithParm(ask, "refuse");
+    EXPECT_FALSE(ask.IsValid());
+    EXPECT_EQ(journal, (std::vector<std::string>{"ask:refuse"}));
+}
+
+TEST_F(Windows, TriggerRunsOnDisabledAndHiddenControlsPostWaitsItsTurn)
+{
+    Open(note);
+    note->cb_1.SetEnabled(false);
+    note->cbx_1.SetVisible(false);
+    EXPECT_EQ(note->cb_1.clicked.Post(), 1);
+    EXPECT_EQ(note->cbx_1.clicked.Trigger(), 1);
+    note->cb_1.clicked.Trigger();
+    EXPECT_EQ(journal, (std::vector<std::string>{"open:", "cbx_1", "cb_1"}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(journal.back(), "cb_1");
+    EXPECT_EQ(journal.size(), 4u);
+    // A real click on the disabled button does nothing.
+    QTest::mouseClick(note->cb_1.widget(), Qt::LeftButton);
+    EXPECT_EQ(journal.size(), 4u);
+    // An event without a script answers -1.
+    EXPECT_EQ(note->cb_1.constructor.Trigger(), -1);
+}
+
+TEST_F(Windows, PostedEventsRunInOrderAndDieWithTheirWindow)
+{
+    Open(note);
+    note->cbx_1.clicked.Post();
+    note->cb_1.clicked.Post();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(journal, (std::vector<std::string>{"open:", "cbx_1", "cb_1"}));
+
+    note->cb_1.clicked.Post();
+    Close(note);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(journal.back(), "close");
+}
+
+TEST_F(Windows, TimerTicksOnTheManualClockAndStops)
+{
+    ManualClock clock;
+    SetClock(&clock);
+    Open(note);
+    note->Timer(1);
+    clock.Advance(Milliseconds(3500));
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "tick"), 3);
+    note->Timer(0.5);
+    clock.Advance(Milliseconds(1000));
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "tick"), 5);
+    note->Timer(0);
+    clock.Advance(Milliseconds(5000));
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "tick"), 5);
+    note->Timer(1);
+    Close(note);
+    EXPECT_EQ(clock.RunningTimers(), 0);
+}
+
+TEST_F(Windows, KeyEventGetsVirtualKeyCodesWhateverHasTheFocus)
+{
+    Open(note);
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *expected;
+    } cases[] = {
+        {Qt::Key_A, Qt::NoModifier, "key:65/0"},
+        {Qt::Key_D, Qt::ShiftModifier, "key:68/1"},
+        {Qt::Key_Return, Qt::NoModifier, "key:13/0"},
+        {Qt::Key_Enter, Qt::KeypadModifier, "key:13/0"},
+        {Qt::Key_Plus, Qt::KeypadModifier, "key:107/0"},
+        {Qt::Key_1, Qt::KeypadModifier, "key:97/0"},
+        {Qt::Key_1, Qt::NoModifier, "key:49/0"},
+        {Qt::Key_Left, Qt::NoModifier, "key:37/0"},
+        {Qt::Key_PageDown, Qt::ControlModifier, "key:34/2"},
+        {Qt::Key_F1, Qt::NoModifier, "key:112/0"},
+        {Qt::Key_Escape, Qt::NoModifier, "key:27/0"},
+        {Qt::Key_Space, Qt::NoModifier, "key:32/0"},
+    };
+    QWidget *targets[] = {note->cb_1.widget(), note->cbx_1.widget(), note->widget()};
+    for (QWidget *target : targets)
+        for (const auto &c : cases) {
+            // A modifier is a key press of its own (Shift 16, Ctrl 17) first.
+            journal.clear();
+            QTest::keyPress(target, c.key, c.modifiers);
+            ASSERT_FALSE(journal.empty()) << c.expected;
+            EXPECT_EQ(journal.back(), c.expected) << target->metaObject()->className();
+            EXPECT_EQ(std::count(journal.begin(), journal.end(), c.expected), 1);
+        }
+}
+
+TEST_F(Windows, RunReturnsWhenTheLastWindowClosesAndClosesTheApplicationOnce)
+{
+    int closes = 0;
+    SetApplicationCloseHandler([&] { ++closes; });
+    Open(note);
+    note->cb_1.clicked = [] { Close(note); };
+    note->cb_1.clicked.Post();
+    runtime::Run();
+    EXPECT_FALSE(note.IsValid());
+    EXPECT_EQ(closes, 1);
+    SetApplicationCloseHandler(nullptr);
+}
+
+TEST(WindowUnits, RoundTripAtTheFixedFactors)
+{
+    EXPECT_EQ(UnitsToPixelsX(73), 16);
+    EXPECT_EQ(UnitsToPixelsY(64), 16);
+    EXPECT_EQ(PixelsToUnitsX(16), 73);
+    EXPECT_EQ(PixelsToUnitsY(16), 64);
+}
+
+} // namespace
