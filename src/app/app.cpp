@@ -2,9 +2,12 @@
 
 #include "app/globals.h"
 #include "app/of_decrypt.h"
-#include "app/startup_window.h"
+#include "app/maker.h"
+#include "frame/w_main.h"
+#include "runtime/ui/application.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
+#include "runtime/ui/systemerror.h"
 #include "runtime/win32/module.h"
 
 using namespace runtime;
@@ -27,6 +30,9 @@ app &theApp()
 void app::create()
 {
     AppName = "app";
+    message = {};
+    SetSystemErrorHandler([this] { systemerror(); });
+    SetApplicationCloseHandler([this] { close(); });
 }
 
 bool app::open(const String &)
@@ -47,11 +53,11 @@ bool app::open(const String &)
     }
 
     str_sys.systemname = "维拓练习系统";
-    str_sys.ver = "2014.09.01    www.weituo-lianxi.example";
+    str_sys.ver = String("2014.09.01    ") + kMakerHost;
     str_sys.dbver = "维拓网";
     str_sys.userid = "quenlor";
     str_sys.username = "维拓网";
-    str_sys.usercorp = "400-555-0199  qq:10000555  网址：http://www.weituo-lianxi.example";
+    str_sys.usercorp = kMakerContact;
 
     String ls_frist;
     sqlca.SelectInto("select frist from t_system where id =1 ", {}, ls_frist);
@@ -60,14 +66,15 @@ bool app::open(const String &)
         sqlca.Commit();
     }
 
-    OpenStartupWindow();
+    Open(w_main);
     return true;
 }
 
 void app::systemerror()
 {
-    // The error report takes over here once it is built; until then the
-    // runtime shows the error itself.
+    // The error report (f_error_trap with sqlca) takes over here once it is
+    // built; until then the error shows in a plain box.
+    ShowSystemErrorBox();
 }
 
 void app::close()

@@ -4,11 +4,11 @@
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
 #include "runtime/win32/module.h"
+#include "frame/w_main.h"
 #include "test_database.h"
+#include "test_windows.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace runtime;
@@ -41,8 +41,7 @@ protected:
     }
     void TearDown() override
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            delete w;
+        CloseAllWindows();
         sqlca.Disconnect();
         SetModuleFileName("");
         SetMessageBoxHandler(nullptr);
@@ -66,11 +65,12 @@ protected:
     }
 
     TempDatabase db;
+    FakeNetwork noNetwork;
     std::vector<MessageBoxRequest> boxes;
     int haltStatus = -1;
 };
 
-TEST_F(Startup, ConnectsFillsTheSystemRecordAndOpensAWindow)
+TEST_F(Startup, ConnectsFillsTheSystemRecordAndOpensTheFrame)
 {
     theApp().create();
     ASSERT_TRUE(theApp().open());
@@ -85,7 +85,8 @@ TEST_F(Startup, ConnectsFillsTheSystemRecordAndOpensAWindow)
     EXPECT_EQ(str_sys.dbver, "维拓网");
     EXPECT_EQ(str_sys.userid, "quenlor");
     EXPECT_NE(Pos(str_sys.usercorp, "qq:"), 0);
-    EXPECT_FALSE(QApplication::topLevelWidgets().isEmpty());
+    ASSERT_TRUE(w_main.IsValid());
+    EXPECT_TRUE(w_main->widget()->isVisible());
 
     theApp().close();
     EXPECT_FALSE(sqlca.IsConnected());
@@ -127,6 +128,6 @@ TEST_F(Startup, FailedConnectionWarnsAndEndsWithoutTheFrame)
         EXPECT_EQ(Left(boxes[0].text, 18), "连接数据库出错！\r\n");
         EXPECT_GT(Len(boxes[0].text), 18);
         EXPECT_EQ(haltStatus, 1);
-        EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+        EXPECT_TRUE(OpenWindows().empty());
     }
 }

@@ -203,6 +203,24 @@ void Window::applySize()
         host_->layout()->activate();
 }
 
+void Window::applyTabOrder()
+{
+    std::vector<Control *> order;
+    for (Control *control : Controls())
+        if (control->TabOrder() > 0)
+            order.push_back(control);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control *a, const Control *b) { return a->TabOrder() < b->TabOrder(); });
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
+    // The first control in the tab order that takes the focus gets it.
+    for (Control *control : order)
+        if (control->widget()->focusPolicy() != Qt::NoFocus) {
+            control->widget()->setFocus();
+            break;
+        }
+}
+
 void Window::show()
 {
     if (type_ == WindowType::Response)
@@ -239,6 +257,7 @@ int OpenWindow(Window *window, Window **instance)
 
     for (Control *control : window->Controls())
         control->constructor.Trigger();
+    window->applyTabOrder();
     window->open.Trigger();
     window->opened_ = true;
     if (!window->open_) // closed by its own open event

@@ -113,6 +113,7 @@ private:
     friend void RaiseResize(Window &window);
 
     void applyFlags();
+    void applyTabOrder();
     void applySize();
     void show();
 

@@ -1,4 +1,0 @@
-// The first window the program shows after a successful start-up.
-#pragma once
-
-void OpenStartupWindow();

@@ -1,0 +1,43 @@
+// Helpers for tests that open real windows.
+#pragma once
+
+#include "runtime/net/inet.h"
+#include "runtime/ui/window.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <functional>
+
+// Closes every open window and frees the closed ones.
+inline void CloseAllWindows()
+{
+    while (!runtime::OpenWindows().empty())
+        runtime::Close(*runtime::OpenWindows().back());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// While it lives, every page fetch answers at once: with the page given, or
+// with nothing (no network).
+class FakeNetwork {
+public:
+    explicit FakeNetwork(std::optional<runtime::Blob> page = std::nullopt)
+    {
+        runtime::SetPageFetcher([this, page](const runtime::String &url, auto done) {
+            asked.push_back(url);
+            done(page);
+        });
+    }
+    ~FakeNetwork() { runtime::SetPageFetcher(nullptr); }
+    FakeNetwork(const FakeNetwork &) = delete;
+    FakeNetwork &operator=(const FakeNetwork &) = delete;
+
+    std::vector<runtime::String> asked;
+};
+
+// Runs fn as soon as the event loop runs again: inside the nested loop of a
+// response window that is about to open.
+inline void WhenTheLoopRuns(std::function<void()> fn)
+{
+    QTimer::singleShot(0, std::move(fn));
+}
