@@ -201,7 +201,7 @@ def check_question(rep, path, b, chapters, imgdir, questions, threads):
         else:
             threads[thread] = no
     pic = f.get('pic')
-    if pic is not None and 'pic' in f:
+    if pic:  # an empty pic line means no picture
         if not re.fullmatch(r'tevral_\d+\.jpg', pic):
             rep.error(path, line_of('pic'), 'picture name must be tevral_<n>.jpg')
         elif not os.path.isfile(os.path.join(imgdir, pic)):
