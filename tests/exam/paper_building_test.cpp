@@ -90,3 +90,37 @@ TEST_F(Composition, OrderOfAnEmptyBankIsEmpty)
     WriteOrder(sqlca, RandomOrder(n));
     EXPECT_EQ(sqlca.SQLCode, 0);
 }
+
+// Papers drawn from the project's own bank by each group's rules hold 100
+// questions, and two papers in a row differ.
+TEST(RealBankPapers, EachGroupDrawsOneHundredDifferentQuestions)
+{
+    TempDatabase db(bank::ReadBank(SOURCE_DIR "/data", SOURCE_DIR "/resources/images"));
+    db.connectSqlca();
+    for (const char *group : {"C1", "A1", "B2"}) {
+        std::set<std::vector<long>> papers;
+        for (int paper = 0; paper < 3; ++paper) {
+            WriteGroup writes(sqlca);
+            sqlca.ExecuteImmediate("delete from t_kzmn ");
+            sqlca.ExecuteImmediate("delete from t_mno ");
+            long n = 0;
+            sqlca.SelectInto("select max ( mno ) from t_tk005 ", {}, n);
+            WriteOrder(sqlca, RandomOrder(n));
+            const auto rules =
+                sqlca.Query("select fl, jfl, tx1_sl, tx2_sl, tx3_sl from t_kznr where cx=? order by fl,jfl", {String(group)});
+            for (const Row &r : rules.rows) {
+                const char *types[] = {"1", "2", "0"};
+                for (size_t k = 0; k < 3; ++k)
+                    if (Long(r[2 + k].toString()) > 0)
+                        sqlca.ExecuteImmediate(CompositionStatement(types[k], Long(r[2 + k].toString()), r[0].toLong(), r[1].toLong()));
+            }
+            std::vector<long> mnos;
+            for (const auto &row : sqlca.Query("select mno from t_kzmn order by mno").rows)
+                mnos.push_back(row[0].toLong());
+            EXPECT_EQ(mnos.size(), 100u) << group;
+            papers.insert(mnos);
+        }
+        EXPECT_EQ(papers.size(), 3u) << group;
+    }
+    sqlca.Disconnect();
+}
