@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Renders the interface pictures from their SVG sources (needs librsvg2-bin
+# and imagemagick). The build uses the rendered files, which are committed.
+set -euo pipefail
+cd "$(dirname "$0")"
+rsvg-convert -w 787 -h 582 back.svg -o ../back.png
+convert ../back.png -background white -flatten -type TrueColor ../back.png
+# The frame's logo, navigation-button and status-bar pictures, at their
+# size on the screen, with transparent backgrounds.
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+for name in cat logo info user time dept resize; do
+  rsvg-convert "$name.svg" -o "$tmp/$name.png"
+  convert "$tmp/$name.png" -background none "../$name.gif"
+done
