@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "app/expression_functions.h"
 #include "app/globals.h"
 #include "app/of_decrypt.h"
 #include "app/startup_window.h"
@@ -27,6 +28,7 @@ app &theApp()
 void app::create()
 {
     AppName = "app";
+    RegisterExpressionFunctions();
 }
 
 bool app::open(const String &)

@@ -1,0 +1,12 @@
+// The data window objects that several windows share.
+#pragma once
+
+#include "runtime/dw/dataobject.h"
+
+// The question view of the current paper t_kzmn: true/false questions
+// first, then single choice, then multiple choice; writes the answers back.
+runtime::DataObject d_kzmn();
+// The composition rules t_kznr; the class window appends its condition.
+runtime::DataObject d_kznr_new();
+// The vehicle classes t_cx.
+runtime::DataObject d_cx();
