@@ -328,3 +328,57 @@ TEST(DataWindowPrint, RowsThatDoNotFitGoToTheNextPage)
 }
 
 } // namespace
+
+namespace {
+
+// A status bar in small: a date-time column shown through computed fields,
+// one of them coloured by the weekday.
+TEST(DataWindowPaint, StatusBarFieldsFollowTheirRow)
+{
+    DataObject d("d_status");
+    d.column("sys_date", ColumnType::DateTime).bandHeight(Band::Detail, 72);
+    d.text("st_mess", Band::Detail, 0, 12, 600, 48, "");
+    d.compute("day", Band::Detail, 600, 12, 379, 48, "string( sys_date ,'yyyy年m月d日')");
+    d.compute("weekname", Band::Detail, 1000, 12, 160, 48,
+              "case( daynumber(sys_date )  when 1 then '星期天' when 2 then '星期一' else '')")
+        .colorExpression("case (daynumber(sys_date) when 1 then 255 when 7 then 255 else 0)");
+    DataWindow dw;
+    dw.SetDataObject(d);
+    dw.Resize(1200, 84);
+    EXPECT_EQ(dw.Modify("st_mess.text=\"维拓网 电话: 1234\""), "");
+    EXPECT_EQ(dw.Describe("st_mess.text"), "维拓网 电话: 1234");
+    dw.InsertRow(0);
+    EXPECT_EQ(dw.Describe("Evaluate('day', 1)"), ""); // nothing until the date is set
+
+    dw.SetItem(1, "sys_date", String("2014-09-07 09:05:00")); // a Sunday
+    EXPECT_EQ(dw.Describe("Evaluate('day + weekname', 1)"), "2014年9月7日星期天");
+    const DrawObject &weekname = *dw.dataObject().object("weekname");
+    EXPECT_EQ(ResolveProperty(dw, weekname, "color", 1), "255");
+    dw.SetItem(1, "sys_date", String("2014-09-01 21:05:00"));
+    EXPECT_EQ(ResolveProperty(dw, weekname, "color", 1), "0");
+    EXPECT_EQ(dw.Describe("Evaluate('weekname', 1)"), "星期一");
+}
+
+TEST(DataWindowEvents, MouseButtonsReachTheScripts)
+{
+    DataWindow dw;
+    dw.SetDataObject(card());
+    dw.Resize(900, 480);
+    dw.InsertRow(0);
+    dw.show();
+    int right = 0;
+    String object;
+    dw.rbuttondown = [&] { ++right; };
+    dw.clicked = [&](int, int, long, const String &name) { object = name; };
+    const QPoint cell(UnitsToPixelsX(128 + 18 + 50), UnitsToPixelsY(60));
+    QTest::mouseClick(&dw, Qt::RightButton, {}, cell);
+    EXPECT_EQ(right, 1);
+    EXPECT_EQ(object, "");
+    QTest::mouseClick(&dw, Qt::LeftButton, {}, cell);
+    EXPECT_EQ(object, "t_2");
+    // The answer text lies over the lower part of its cell.
+    QTest::mouseClick(&dw, Qt::LeftButton, {}, QPoint(UnitsToPixelsX(128 + 18 + 50), UnitsToPixelsY(110)));
+    EXPECT_EQ(object, "t_102");
+}
+
+} // namespace

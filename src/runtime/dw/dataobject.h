@@ -17,6 +17,7 @@
 
 namespace runtime {
 
+// Date and DateTime values are texts "yyyy-mm-dd" and "yyyy-mm-dd hh:mm:ss".
 enum class ColumnType { Char, Long, Number, Date, DateTime };
 
 struct ColumnDef {

@@ -32,7 +32,10 @@ bool coerce(const Value &in, ColumnType type, Value &out)
     case ColumnType::Number:
         if (in.isText() && !IsNumber(in.toString()))
             return false;
-        out = in.isInteger() ? in : Value(in.toDouble());
+        if (in.isInteger())
+            out = in;
+        else
+            out = Value(in.toDouble());
         return true;
     }
     return false;

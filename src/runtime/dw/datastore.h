@@ -116,8 +116,6 @@ protected:
     virtual void rowFocusChanged(long /*row*/) {}
     virtual void scrolled(long /*position*/) {}
 
-    DataObject &mutableDataObject() { return object_; }
-
 private:
     struct RowData {
         std::vector<Value> values;
@@ -150,8 +148,6 @@ private:
     std::vector<SortKey> sort_;
     long currentRow_ = 0;
     long scrollPosition_ = 0;
-
-    friend class RowContext;
 };
 
 } // namespace runtime
