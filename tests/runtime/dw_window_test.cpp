@@ -1,4 +1,5 @@
 #include "runtime/dw/datawindow.h"
+#include "runtime/dw/picture.h"
 #include "runtime/dw/print.h"
 #include "runtime/dw/render.h"
 #include "runtime/ui/units.h"
@@ -379,6 +380,36 @@ TEST(DataWindowEvents, MouseButtonsReachTheScripts)
     // The answer text lies over the lower part of its cell.
     QTest::mouseClick(&dw, Qt::LeftButton, {}, QPoint(UnitsToPixelsX(128 + 18 + 50), UnitsToPixelsY(110)));
     EXPECT_EQ(object, "t_102");
+}
+
+} // namespace
+
+namespace {
+
+TEST(DataWindowPaint, PicturesByNameAndByExpression)
+{
+    std::vector<String> asked;
+    SetPictureLoader([&](const String &name) {
+        asked.push_back(name);
+        QPixmap pixmap(8, 8);
+        pixmap.fill(name == "pic\\info.gif" ? Qt::blue : Qt::green);
+        return pixmap;
+    });
+    DataObject d("d_pictures");
+    d.column("pic", ColumnType::Char, 50).bandHeight(Band::Detail, 200).background(Colors::White);
+    d.picture("p_2", Band::Detail, 0, 0, 73, 64, "pic\\info.gif");
+    d.compute("compute_5", Band::Detail, 200, 0, 200, 100, "bitmap('images\\'+pic)");
+    DataWindow dw;
+    dw.SetDataObject(d);
+    dw.Resize(600, 200);
+    dw.InsertRow(0);
+    dw.SetItem(1, "pic", String("tevral_7.jpg"));
+    const QImage image = grab(dw);
+    SetPictureLoader(nullptr);
+
+    EXPECT_EQ(image.pixelColor(UnitsToPixelsX(36), UnitsToPixelsY(32)), QColor(Qt::blue));
+    EXPECT_EQ(image.pixelColor(UnitsToPixelsX(300), UnitsToPixelsY(50)), QColor(Qt::green));
+    EXPECT_NE(std::find(asked.begin(), asked.end(), String("images\\tevral_7.jpg")), asked.end());
 }
 
 } // namespace
