@@ -101,6 +101,30 @@ TEST_F(TransactionTest, ExecuteManyIsAllOrNothing)
     EXPECT_EQ(n, 3);
 }
 
+TEST_F(TransactionTest, WriteGroupCommitsOnceAndKeepsTheLastOutcome)
+{
+    {
+        WriteGroup group(t);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 1)");
+        t.Commit(); // deferred to the group's end
+        EXPECT_EQ(t.SQLCode, 0);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 2)"); // fails alone
+        EXPECT_EQ(t.SQLCode, -1);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (2, 2)");
+        t.ExecuteImmediate("insert into no_table values (1)");
+    }
+    EXPECT_EQ(t.SQLCode, -1); // the last statement's failure is still there
+    EXPECT_NE(t.SQLErrText.find("no_table"), std::string::npos);
+
+    // Another connection sees the committed rows.
+    Transaction other;
+    other.DBParm = db.dbParm();
+    other.Connect();
+    long n = 0;
+    other.SelectInto("select count(*) from t_mno", {}, n);
+    EXPECT_EQ(n, 2);
+}
+
 TEST_F(TransactionTest, QueryGivesTypedValues)
 {
     const ResultSet rs = t.Query("select mno, tx, null, 1.5 from t_tk005 where mno = 4");

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 
 namespace fs = std::filesystem;
@@ -134,4 +135,25 @@ TEST(BankBuild, SyntheticBankDrawsOneHundredPerGroup)
     const auto lines = bank::DatabaseStats(db.file());
     for (const char *g : {"group A1 100", "group B2 100", "group C1 100", "questions 1000"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), g), lines.end()) << g;
+}
+
+// The project's own bank: every check of the builder passes, and the figures
+// a learner relies on hold.
+TEST(RealBank, BuildsWithFullPapersAndSets)
+{
+    const bank::Bank b = bank::ReadBank(SOURCE_DIR "/data", SOURCE_DIR "/resources/images");
+    TempDatabase db(b);
+    std::map<std::string, long> figures;
+    for (const auto &line : bank::DatabaseStats(db.file())) {
+        const auto space = line.rfind(' ');
+        figures[line.substr(0, space)] = std::stol(line.substr(space + 1));
+    }
+    EXPECT_GE(figures["questions"], 300);
+    EXPECT_GE(figures["pictures"], 40);
+    for (const char *group : {"group C1", "group A1", "group B2"})
+        EXPECT_EQ(figures[group], 100) << group;
+    for (int i = 1; i <= 11; ++i)
+        EXPECT_EQ(figures["set " + u8(u8"试卷") + std::to_string(i)], 100) << i;
+    EXPECT_GT(figures["set " + u8(u8"货车专用题")], 0);
+    EXPECT_GT(figures["set " + u8(u8"客车专用题")], 0);
 }

@@ -204,7 +204,7 @@ void Transaction::Commit()
 {
     if (!requireConnection())
         return;
-    if (sqlite3_get_autocommit(db_)) {
+    if (groupDepth_ > 0 || sqlite3_get_autocommit(db_)) {
         succeed(0);
         return;
     }
@@ -340,6 +340,24 @@ bool Transaction::selectFirstRow(const String &sql, const std::vector<Value> &pa
     row = std::move(rs.rows.front());
     SQLNRows = 1;
     return true;
+}
+
+WriteGroup::WriteGroup(Transaction &t) : t_(t)
+{
+    ++t_.groupDepth_;
+    if (t_.db_ && sqlite3_get_autocommit(t_.db_))
+        began_ = sqlite3_exec(t_.db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+WriteGroup::~WriteGroup()
+{
+    --t_.groupDepth_;
+    if (!began_ || !t_.db_ || sqlite3_get_autocommit(t_.db_))
+        return;
+    if (sqlite3_exec(t_.db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        t_.failFromDatabase();
+        sqlite3_exec(t_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
 }
 
 } // namespace runtime

@@ -57,7 +57,8 @@ public:
     void Connect();
     // Closes the connection; disconnecting a closed transaction succeeds.
     void Disconnect();
-    // Commits an open transaction; with nothing open it is a successful no-op.
+    // Commits an open transaction; with nothing open, or inside a WriteGroup
+    // (which commits at its end), it is a successful no-op.
     void Commit();
     void Rollback();
     bool IsConnected() const { return db_ != nullptr; }
@@ -85,6 +86,7 @@ public:
     }
 
 private:
+    friend class WriteGroup;
     bool selectFirstRow(const String &sql, const std::vector<Value> &params, Row &row);
     bool requireConnection();
     void succeed(long rows);
@@ -99,6 +101,25 @@ private:
     static void assignHost(Value &out, const Value &v) { out = v; }
 
     sqlite3 *db_ = nullptr;
+    int groupDepth_ = 0;
+};
+
+// Groups the statements a script issues one at a time, each committed by
+// itself, into one database transaction where nobody can observe the steps
+// in between (building a paper, say): the writes cost one commit instead of
+// one each. A failing statement inside the group fails alone, as it would
+// have outside it. At the end the group commits; SQLCode then still tells
+// the outcome of the last statement, unless the commit itself failed.
+class WriteGroup {
+public:
+    explicit WriteGroup(Transaction &t);
+    ~WriteGroup();
+    WriteGroup(const WriteGroup &) = delete;
+    WriteGroup &operator=(const WriteGroup &) = delete;
+
+private:
+    Transaction &t_;
+    bool began_ = false;
 };
 
 // Opens a database file with a password (the connect code's own step, also
