@@ -204,9 +204,9 @@ DataObject &DataObject::select(const String &sql)
     return *this;
 }
 
-DataObject &DataObject::sort(const String &spec)
+DataObject &DataObject::sort(const String &order)
 {
-    sort_ = spec;
+    sort_ = order;
     return *this;
 }
 

@@ -101,8 +101,8 @@ public:
     DataObject &select(const String &sql);
     const String &selectText() const { return select_; }
     // "tx D, xh A, mno A": column names (or #n) with A ascending / D descending.
-    DataObject &sort(const String &spec);
-    const String &sortSpec() const { return sort_; }
+    DataObject &sort(const String &order);
+    const String &sortOrder() const { return sort_; }
     // Where Update writes: the table, the key columns and the columns it sets.
     DataObject &update(const String &table, const std::vector<String> &keys, const std::vector<String> &updatable);
     const String &updateTable() const { return updateTable_; }

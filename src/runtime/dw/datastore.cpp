@@ -75,7 +75,7 @@ void DataStore::SetDataObject(const DataObject &object)
     currentRow_ = 0;
     scrollPosition_ = 0;
     sort_.clear();
-    parseSort(object_.sortSpec(), sort_);
+    parseSort(object_.sortOrder(), sort_);
     contentChanged();
 }
 
@@ -392,10 +392,10 @@ long DataStore::Find(const String &expression, long start, long end) const
     return 0;
 }
 
-bool DataStore::parseSort(const String &spec, std::vector<SortKey> &keys) const
+bool DataStore::parseSort(const String &order, std::vector<SortKey> &keys) const
 {
     keys.clear();
-    String rest = spec;
+    String rest = order;
     while (!Trim(rest).empty()) {
         const size_t comma = rest.find(',');
         String part = Trim(rest.substr(0, comma));
@@ -419,13 +419,13 @@ bool DataStore::parseSort(const String &spec, std::vector<SortKey> &keys) const
     return true;
 }
 
-long DataStore::SetSort(const String &spec)
+long DataStore::SetSort(const String &order)
 {
     std::vector<SortKey> keys;
-    if (!parseSort(spec, keys))
+    if (!parseSort(order, keys))
         return -1;
     sort_ = keys;
-    object_.sort(spec);
+    object_.sort(order);
     return 1;
 }
 

@@ -37,7 +37,7 @@ public:
     const String &DataObjectName() const { return object_.name(); }
 
     long SetTransObject(Transaction &transaction);
-    // Replaces the rows with those of the select, sorted by the sort spec;
+    // Replaces the rows with those of the select, sorted by the sort order;
     // the number of rows, or -1 when there is no transaction, no select or
     // the select fails (the transaction's SQLCode and SQLErrText tell why).
     long Retrieve();
@@ -75,8 +75,8 @@ public:
     // The first row from start to end (backwards when end < start) for which
     // the expression is true; 0 when none is, -1 when the expression is bad.
     long Find(const String &expression, long start, long end) const;
-    // A sort spec such as "tx D, mno A": 1, or -1 when it names no column.
-    long SetSort(const String &spec);
+    // A sort order such as "tx D, mno A": 1, or -1 when it names no column.
+    long SetSort(const String &order);
     long Sort();
 
     String GetSQLSelect() const { return object_.selectText(); }
@@ -136,7 +136,7 @@ private:
     RowData newRow() const;
     void sortRows();
     void setCurrentRow(long row);
-    bool parseSort(const String &spec, std::vector<SortKey> &keys) const;
+    bool parseSort(const String &order, std::vector<SortKey> &keys) const;
     String describeOne(const String &item) const;
     String modifyOne(const String &target, const String &value, bool &ok);
     bool writeRow(Transaction &t, const RowData &row, bool remove);

@@ -118,7 +118,7 @@ String DataStore::describeOne(const String &item) const
         if (property == "table.select")
             return object_.selectText();
         if (property == "table.sort")
-            return object_.sortSpec().empty() ? "?" : object_.sortSpec();
+            return object_.sortOrder().empty() ? "?" : object_.sortOrder();
         if (property == "table.updatetable")
             return object_.updateTable().empty() ? "?" : object_.updateTable();
         if (property == "verticalscrollmaximum")
