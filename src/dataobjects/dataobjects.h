@@ -10,3 +10,6 @@ runtime::DataObject d_kzmn();
 runtime::DataObject d_kznr_new();
 // The vehicle classes t_cx.
 runtime::DataObject d_cx();
+// The examination's answer card: cells t_1..t_100 with the question numbers
+// and, inside each, t_101..t_200 with the answer given.
+runtime::DataObject d_button_2013();
