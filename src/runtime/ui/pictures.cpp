@@ -1,19 +1,39 @@
 #include "runtime/ui/pictures.h"
 
 #include <QApplication>
+#include <QFile>
+
+#include <algorithm>
 
 namespace runtime {
 
-QPixmap LoadPicture(const String &name)
+namespace {
+
+PictureLoader &loader()
 {
-    if (name.empty() || name.back() == '!')
-        return {};
-    QString path = ToQString(name);
-    path.replace('\\', '/');
-    if (!path.startsWith(':'))
-        path.prepend(QStringLiteral(":/"));
-    return QPixmap(path);
+    static PictureLoader l;
+    return l;
 }
+
+QPixmap defaultLoad(const String &name)
+{
+    String path = Trim(name);
+    if (path.empty() || path.back() == '!')
+        return {};
+    std::replace(path.begin(), path.end(), '\\', '/');
+    if (path.front() == ':')
+        return QPixmap(ToQString(path));
+    const QString resource = ":/" + ToQString(path);
+    if (QFile::exists(resource))
+        return QPixmap(resource);
+    return QPixmap(ToQString(path));
+}
+
+} // namespace
+
+QPixmap LoadPicture(const String &name) { return loader() ? loader()(name) : defaultLoad(name); }
+
+void SetPictureLoader(PictureLoader l) { loader() = std::move(l); }
 
 QIcon StockIcon(const String &name)
 {
