@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "app/expression_functions.h"
+#include "app/f_error_trap.h"
 #include "app/globals.h"
 #include "app/of_decrypt.h"
 #include "app/maker.h"
@@ -74,9 +75,7 @@ bool app::open(const String &)
 
 void app::systemerror()
 {
-    // The error report (f_error_trap with sqlca) takes over here once it is
-    // built; until then the error shows in a plain box.
-    ShowSystemErrorBox();
+    f_error_trap(sqlca);
 }
 
 void app::close()

@@ -37,19 +37,30 @@ long PrintPages(const DataStore &store, QPagedPaintDevice &device)
     QPainter painter;
     if (!painter.begin(&device))
         return -1;
+    const long result = PrintPages(store, painter, device, true);
+    painter.end();
+    return result;
+}
+
+long PrintPages(const DataStore &store, QPainter &painter, QPagedPaintDevice &device, bool firstPage)
+{
     // The layout is made for a screen of 96 dots per inch.
     const double scale = device.logicalDpiY() / 96.0;
+    painter.save();
     painter.scale(scale, scale);
     const int width = PixelsToUnitsX(static_cast<int>(device.width() / scale));
     const int height = PixelsToUnitsY(static_cast<int>(device.height() / scale));
     const auto pages = PlacePages(store, height);
+    long result = 1;
     for (size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0 && !device.newPage())
-            return -1;
+        if ((i > 0 || !firstPage) && !device.newPage()) {
+            result = -1;
+            break;
+        }
         PaintBands(painter, store, pages[i], width, height);
     }
-    painter.end();
-    return 1;
+    painter.restore();
+    return result;
 }
 
 } // namespace runtime

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QPagedPaintDevice;
+class QPainter;
 
 namespace runtime {
 
@@ -24,5 +25,8 @@ long PrintDataStore(const DataStore &store);
 // paints them: header and footer on every page, then as many rows as fit.
 // 1, or -1 when the device cannot be painted on.
 long PrintPages(const DataStore &store, QPagedPaintDevice &device);
+// The same with a painter already active on the device; firstPage false
+// starts the rows on a new page (a further data window in one print job).
+long PrintPages(const DataStore &store, QPainter &painter, QPagedPaintDevice &device, bool firstPage);
 
 } // namespace runtime

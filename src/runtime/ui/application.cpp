@@ -2,6 +2,7 @@
 
 #include "runtime/error.h"
 #include "runtime/ui/fonts.h"
+#include "runtime/ui/halt.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/systemerror.h"
 #include "runtime/ui/window.h"
@@ -57,6 +58,13 @@ void Run()
 }
 
 void SetApplicationCloseHandler(std::function<void()> handler) { closeHandler() = std::move(handler); }
+
+void HaltClose()
+{
+    if (closeHandler())
+        RunScript({"app", "app", "close"}, closeHandler());
+    Halt(0);
+}
 
 namespace detail {
 void LastWindowClosed()

@@ -26,6 +26,10 @@ void Run();
 // The application's close event.
 void SetApplicationCloseHandler(std::function<void()> handler);
 
+// Ends the program at once, but runs the application's close event first
+// (Halt ends it without). The end goes through Halt, so a test sees it.
+void HaltClose();
+
 namespace detail {
 void LastWindowClosed();
 }

@@ -1,6 +1,7 @@
 #include "runtime/ui/pictures.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QFile>
 
 #include <algorithm>
@@ -39,6 +40,8 @@ QIcon StockIcon(const String &name)
 {
     if (Lower(name) == "appicon!")
         return QApplication::windowIcon();
+    if (Lower(name) == "error!")
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
     return {};
 }
 

@@ -20,7 +20,8 @@ using PictureLoader = std::function<QPixmap(const String &name)>;
 // Replaces the loader; an empty loader restores the default.
 void SetPictureLoader(PictureLoader loader);
 
-// A stock icon by name ("AppIcon!" is the application's own icon).
+// A stock icon by name ("AppIcon!" is the application's own icon, "Error!"
+// the system's error sign); an empty icon for a name it does not know.
 QIcon StockIcon(const String &name);
 
 } // namespace runtime

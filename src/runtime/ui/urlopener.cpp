@@ -13,15 +13,14 @@ UrlOpener &opener()
 }
 } // namespace
 
-void OpenUrl(const String &url)
+bool OpenUrl(const String &url)
 {
     if (opener()) {
         opener()(url);
-        return;
+        return true;
     }
     const QUrl address = QUrl::fromUserInput(ToQString(url));
-    if (address.isValid())
-        QDesktopServices::openUrl(address);
+    return address.isValid() && QDesktopServices::openUrl(address);
 }
 
 void SetUrlOpener(UrlOpener o) { opener() = std::move(o); }

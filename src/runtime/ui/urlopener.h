@@ -8,7 +8,8 @@
 
 namespace runtime {
 
-void OpenUrl(const String &url);
+// True when the address was handed on (a replaced opener always takes it).
+bool OpenUrl(const String &url);
 
 using UrlOpener = std::function<void(const String &url)>;
 // Replaces the opener; an empty opener restores the desktop's.

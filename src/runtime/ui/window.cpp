@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMouseEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPointer>
@@ -57,6 +58,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *) override { RaiseResize(window_); }
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        if (event->button() != Qt::LeftButton)
+            return;
+        const QPoint at = event->position().toPoint();
+        window_.doubleclicked.Trigger(0, PixelsToUnitsX(at.x()), PixelsToUnitsY(at.y()));
+    }
 
 private:
     Window &window_;

@@ -101,6 +101,9 @@ public:
     Event<unsigned long, int, int> resize{this, "resize"}; // sizetype, newwidth, newheight
     Event<> timer{this, "timer"};
     Event<KeyCode, unsigned> key{this, "key"}; // key, keyflags
+    // A double-click on the window itself, outside its controls; the place
+    // in window units.
+    Event<unsigned long, int, int> doubleclicked{this, "doubleclicked"}; // flags, xpos, ypos
 
     QWidget *Canvas() const override;
     PowerObject &AsObject() override { return *this; }

@@ -1,0 +1,341 @@
+// The system-error report: a run-time error in a script is logged to
+// err_info.txt, shown, and the program goes on or ends as the user chooses.
+#include "app/app.h"
+#include "app/globals.h"
+#include "app/w_error_trap.h"
+#include "app/w_setup.h"
+#include "app/f_error_trap.h"
+#include "runtime/error.h"
+#include "runtime/mail/mail.h"
+#include "runtime/print/printjob.h"
+#include "runtime/ui/application.h"
+#include "runtime/ui/clock.h"
+#include "runtime/ui/commandbutton.h"
+#include "runtime/ui/halt.h"
+#include "runtime/ui/messagebox.h"
+#include "runtime/ui/systemerror.h"
+#include "runtime/win32/username.h"
+#include "test_database.h"
+#include "test_windows.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace runtime;
+
+namespace {
+
+// A window of the program's kind with one button whose script reads a row
+// its data window does not have, and one that works.
+class w_probe : public Window {
+public:
+    w_probe() : Window("w_probe")
+    {
+        DataObject d("d_probe");
+        d.column("a", ColumnType::Char, 10).bandHeight(Band::Detail, 80);
+        dw_1.SetDataObject(d);
+        dw_1.Move(10, 10);
+        dw_1.Resize(400, 200);
+        cb_read.clicked = [this] {
+            ++started;
+            dw_1->GetItemString(5, "a");
+            ++finished; // never: the error ends the script
+        };
+        cb_ok.clicked = [this] {
+            dw_1->InsertRow(0);
+            dw_1->SetItem(dw_1->RowCount(), "a", "ok");
+        };
+    }
+    DataWindowControl dw_1{*this, "dw_1"};
+    CommandButton cb_read{*this, "cb_read"};
+    CommandButton cb_ok{*this, "cb_ok"};
+    int started = 0, finished = 0;
+};
+GlobalWindow<w_probe> w_probe;
+
+std::string readFile(const QString &name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+}
+
+std::vector<String> splitLines(const std::string &text)
+{
+    std::vector<String> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+const String kStars = "        **********************************************";
+
+// The running program over a test database, in a temporary working folder,
+// with every seam replaced: boxes are answered and recorded, the end of the
+// program is recorded, the clock stands still until told.
+class ErrorReport : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousFolder = QDir::currentPath();
+        QDir::setCurrent(work.path());
+        db.connectSqlca();
+        sqlca.SQLCode = 0;
+        sqlca.SQLDBCode = 0;
+        sqlca.SQLErrText.clear();
+        error = {};
+        theApp().create();
+        SetApplicationCloseHandler([this] {
+            ++closes;
+            theApp().close();
+        });
+        SetMessageBoxHandler([this](const MessageBoxRequest &r) {
+            boxes.push_back(r);
+            return 1;
+        });
+        SetHaltHandler([this](int status) { halts.push_back(status); });
+        SetClock(&clock);
+        Open(w_probe);
+    }
+    void TearDown() override
+    {
+        for (QTimer *poll : polls)
+            delete poll;
+        CloseAllWindows();
+        SetClock(nullptr);
+        sqlca.Disconnect();
+        SetMessageBoxHandler(nullptr);
+        SetHaltHandler(nullptr);
+        SetSystemErrorHandler(nullptr);
+        SetApplicationCloseHandler(nullptr);
+        SetPrinterFactory(nullptr);
+        SetAddressDialog(nullptr);
+        SetMailHandler(nullptr);
+        QDir::setCurrent(previousFolder);
+    }
+
+    // Runs fn once the report window is open, inside its modal wait; fn ends
+    // with the report closed (by its own buttons or here), so no test hangs.
+    void whenReportOpens(std::function<void(class w_error_trap &)> fn)
+    {
+        auto *poll = new QTimer;
+        polls.push_back(poll);
+        poll->setInterval(0);
+        QObject::connect(poll, &QTimer::timeout, [this, poll, fn, turns = 0]() mutable {
+            if (!w_error_trap.IsValid() && ++turns < 2000)
+                return;
+            poll->stop();
+            if (!w_error_trap.IsValid())
+                return;
+            ++reportsSeen;
+            fn(*w_error_trap);
+            if (w_error_trap.IsValid())
+                Close(*w_error_trap);
+        });
+        poll->start();
+    }
+    void click(CommandButton &button) { QTest::mouseClick(button.widget(), Qt::LeftButton); }
+    std::string log() { return readFile("err_info.txt"); }
+
+    QTemporaryDir work;
+    QString previousFolder;
+    TempDatabase db;
+    ManualClock clock;
+    std::vector<MessageBoxRequest> boxes;
+    std::vector<int> halts;
+    int closes = 0;
+    int reportsSeen = 0;
+    std::vector<QTimer *> polls;
+};
+
+TEST_F(ErrorReport, ForcedErrorIsLoggedShownAndTheProgramGoesOnAfterContinue)
+{
+    String shownMessage, shownUser, shownWhere, shownObject, shownEvent, shownNumber;
+    bool visible = false;
+    whenReportOpens([&](class w_error_trap &w) {
+        visible = w.Visible();
+        shownNumber = w.dw_error->GetItemString(1, "errornum");
+        shownMessage = w.dw_error->GetItemString(1, "message");
+        shownWhere = w.dw_error->GetItemString(1, "where");
+        shownObject = w.dw_error->GetItemString(1, "object");
+        shownEvent = w.dw_error->GetItemString(1, "event");
+        shownUser = w.dw_error->GetItemString(1, "userid");
+        click(w.cb_continue);
+    });
+    click(w_probe->cb_read);
+
+    EXPECT_EQ(reportsSeen, 1);
+    EXPECT_TRUE(visible);
+    EXPECT_FALSE(w_error_trap.IsValid());
+    EXPECT_EQ(w_probe->started, 1);
+    EXPECT_EQ(w_probe->finished, 0);
+    EXPECT_EQ(shownNumber, String(static_cast<int>(ErrorNumber::InvalidRowOrColumn)));
+    EXPECT_EQ(shownMessage, ErrorText(ErrorNumber::InvalidRowOrColumn));
+    EXPECT_EQ(shownWhere, "w_probe");
+    EXPECT_EQ(shownObject, "cb_read");
+    EXPECT_EQ(shownEvent, "clicked");
+    String user;
+    GetUserName(user);
+    EXPECT_EQ(shownUser, user);
+
+    // One entry: 14 labelled lines, an empty line, the asterisks, two empty lines.
+    const std::string first = log();
+    const auto lines = splitLines(first);
+    ASSERT_EQ(lines.size(), 18u) << first;
+    const char *labels[] = {"       日期时间 : ", "       错误代码 : ", "       错误信息 : ", "SQL语句错误代码 : ",
+                            " 数据库错误代码 : ", " 数据库错误信息 : ", "      窗口/菜单 : ", "           对象 : ",
+                            "      事件/函数 : ", "           行号 : ", "     应用程序名 : ", "       数据库名 : ",
+                            "       服务器名 : ", "         用户名 : "};
+    for (int i = 0; i < 14; ++i) {
+        EXPECT_EQ(Len(labels[i]), 18) << i;
+        EXPECT_EQ(Left(lines[i], 18), labels[i]) << i;
+    }
+    EXPECT_EQ(Mid(lines[1], 19), shownNumber);
+    EXPECT_EQ(Mid(lines[2], 19), shownMessage);
+    EXPECT_EQ(Mid(lines[3], 19), "0");
+    EXPECT_EQ(Mid(lines[5], 19), "");
+    EXPECT_EQ(Mid(lines[6], 19), "w_probe");
+    EXPECT_EQ(Mid(lines[7], 19), "cb_read");
+    EXPECT_EQ(Mid(lines[8], 19), "clicked");
+    EXPECT_GT(Long(Mid(lines[9], 19)), 0);
+    EXPECT_EQ(Mid(lines[10], 19), "APP");
+    EXPECT_EQ(Mid(lines[13], 19), Upper(user));
+    EXPECT_EQ(lines[14], "");
+    EXPECT_EQ(lines[15], kStars);
+    EXPECT_EQ(lines[16], "");
+    EXPECT_EQ(lines[17], "");
+    EXPECT_EQ(first.substr(first.size() - 6), "\r\n\r\n\r\n");
+
+    // The program goes on: the same button fails again and adds a second
+    // entry after the first, which stays as it was; the rest still works.
+    whenReportOpens([&](class w_error_trap &w) { click(w.cb_continue); });
+    click(w_probe->cb_read);
+    EXPECT_EQ(reportsSeen, 2);
+    EXPECT_EQ(w_probe->started, 2);
+    const std::string both = log();
+    EXPECT_EQ(both.substr(0, first.size()), first);
+    EXPECT_EQ(splitLines(both).size(), 36u);
+
+    click(w_probe->cb_ok);
+    EXPECT_EQ(w_probe->dw_1->GetItemString(1, "a"), "ok");
+    Open(w_setup);
+    ASSERT_TRUE(w_setup.IsValid());
+    click(w_setup->cb_2);
+    EXPECT_FALSE(w_setup.IsValid());
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(halts.empty());
+}
+
+TEST_F(ErrorReport, ExitStopsTheScrollDisconnectsAndEndsThroughTheCloseEventOnce)
+{
+    int timersAfterExit = -1;
+    whenReportOpens([&](class w_error_trap &w) {
+        w.Timer(0.01);
+        click(w.cb_exit);
+        timersAfterExit = clock.RunningTimers();
+    });
+    click(w_probe->cb_read);
+
+    EXPECT_EQ(timersAfterExit, 0);
+    EXPECT_FALSE(sqlca.IsConnected());
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(halts, std::vector<int>{0});
+    EXPECT_TRUE(boxes.empty()); // the second disconnect succeeds quietly
+}
+
+TEST_F(ErrorReport, UnwritableLogStillShowsTheReport)
+{
+    ASSERT_TRUE(QDir(work.path()).mkdir("err_info.txt")); // a folder where the file should be
+    String shown;
+    whenReportOpens([&](class w_error_trap &w) {
+        shown = w.dw_error->GetItemString(1, "object");
+        click(w.cb_continue);
+    });
+    click(w_probe->cb_read);
+    EXPECT_EQ(reportsSeen, 1);
+    EXPECT_EQ(shown, "cb_read");
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(QFileInfo(work.path() + "/err_info.txt").isDir());
+}
+
+TEST_F(ErrorReport, NothingToReportClosesUnseenAndAnyCodeIsReported)
+{
+    whenReportOpens([](class w_error_trap &) {});
+    EXPECT_EQ(f_error_trap(sqlca), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reportsSeen, 0);
+    EXPECT_FALSE(QFile::exists("err_info.txt"));
+
+    // Error number 0, but an earlier statement failed.
+    sqlca.SQLCode = -1;
+    whenReportOpens([&](class w_error_trap &w) { click(w.cb_continue); });
+    f_error_trap(sqlca);
+    EXPECT_EQ(reportsSeen, 1);
+    EXPECT_EQ(Mid(splitLines(log())[3], 19), "-1");
+}
+
+TEST_F(ErrorReport, KnownNumbersAndCodesGetTheirTranslations)
+{
+    struct Case {
+        int number;
+        long dbcode;
+        const char *errorTail; // appended to the error text, "" for none
+        const char *dbTail;    // appended to the database error text
+    } cases[] = {
+        {1004, 0, "  译文: 对象没有被提及 !", ""},
+        {1008, 1105, "  译文: 数据窗口没有指定的行号或列号（列名）!", "  译文: 数据库日志满,请通知系统管理员清日志!"},
+        {1014, 2627, "  译文: 数据窗口列的数据类型和 GetItem 类函数不匹配 !",
+         "  译文: 您新增的记录已存在，插入失败! 也许是网络冲突，请您稍后再做此项操作。"},
+        {6, -932, "", "  译文: 请检查网络是否正常工作!"},
+        {0, 10004, "", "  译文: 请检查数据库是否正常工作!"},
+        {2, 999, "", "  译文: 请检查服务器是否正常工作!"},
+        {3, 19, "", ""},
+    };
+    int entry = 0;
+    for (const Case &c : cases) {
+        error = {c.number, "text", "w_x", "cb_x", "clicked", 7};
+        sqlca.SQLCode = c.dbcode ? -1 : 0;
+        sqlca.SQLDBCode = c.dbcode;
+        sqlca.SQLErrText = "db text";
+        String shownMessage, shownDb;
+        whenReportOpens([&](class w_error_trap &w) {
+            shownMessage = w.dw_error->GetItemString(1, "message");
+            shownDb = w.dw_error->GetItemString(1, "sqltext_error");
+            click(w.cb_continue);
+        });
+        f_error_trap(sqlca);
+        const auto lines = splitLines(log());
+        ASSERT_EQ(lines.size(), 18u * ++entry) << c.number;
+        const size_t at = 18 * (entry - 1);
+        EXPECT_EQ(Mid(lines[at + 2], 19), String("text") + c.errorTail) << c.number;
+        EXPECT_EQ(Mid(lines[at + 5], 19), String("db text") + c.dbTail) << c.dbcode;
+        EXPECT_EQ(shownMessage, String("text") + c.errorTail);
+        EXPECT_EQ(shownDb, String("db text") + c.dbTail);
+        EXPECT_EQ(error.Text, String("text") + c.errorTail); // in the error record itself
+        EXPECT_EQ(sqlca.SQLErrText, "db text");               // the transaction keeps its own
+    }
+}
+
+TEST(ErrorReportDateTime, DateWithoutLeadingZerosAndTwelveHourClock)
+{
+    struct Case {
+        DateTime at;
+        const char *text;
+    } cases[] = {
+        {{2014, 9, 1, 15, 7, 9}, "2014年9月1日     3:07:09 pm"},
+        {{2014, 12, 31, 12, 59, 59}, "2014年12月31日     12:59:59 pm"},
+        {{2015, 1, 2, 0, 5, 0}, "2015年1月2日     12:05:00 am"},
+        {{2015, 1, 2, 11, 59, 59}, "2015年1月2日     11:59:59 am"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(of_error_datetime(c.at), c.text);
+    EXPECT_EQ(Len(of_error_datetime(cases[1].at)), 30); // the longest fits datetime_error
+}
+
+} // namespace
