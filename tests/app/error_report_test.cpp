@@ -23,6 +23,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QApplication>
 #include <gtest/gtest.h>
 
 using namespace runtime;
@@ -134,6 +135,9 @@ protected:
             if (!w_error_trap.IsValid())
                 return;
             ++reportsSeen;
+            QCoreApplication::processEvents(); // the report becomes the active window
+            if (!w_error_trap.IsValid())
+                return;
             fn(*w_error_trap);
             if (w_error_trap.IsValid())
                 Close(*w_error_trap);
@@ -269,6 +273,7 @@ TEST_F(ErrorReport, NothingToReportClosesUnseenAndAnyCodeIsReported)
     whenReportOpens([](class w_error_trap &) {});
     EXPECT_EQ(f_error_trap(sqlca), 1);
     QCoreApplication::processEvents();
+    polls.back()->stop();
     EXPECT_EQ(reportsSeen, 0);
     EXPECT_FALSE(QFile::exists("err_info.txt"));
 
@@ -336,6 +341,168 @@ TEST(ErrorReportDateTime, DateWithoutLeadingZerosAndTwelveHourClock)
     for (const Case &c : cases)
         EXPECT_EQ(of_error_datetime(c.at), c.text);
     EXPECT_EQ(Len(of_error_datetime(cases[1].at)), 30); // the longest fits datetime_error
+}
+
+TEST_F(ErrorReport, ScrollsByItselfUntilClickedAndStopsWithoutTheFocus)
+{
+    using std::chrono::milliseconds;
+    whenReportOpens([&](class w_error_trap &w) {
+        // The report opens with the focus in the data window, which starts the scroll.
+        ASSERT_EQ(clock.RunningTimers(), 1);
+        const long max = Long(w.dw_error->Describe("DataWindow.VerticalScrollMaximum"));
+        ASSERT_GT(max, 8); // taller than the data window
+        clock.Advance(milliseconds(10));
+        EXPECT_EQ(w.dw_error->VerticalScrollPosition(), 4);
+        clock.Advance(milliseconds(20));
+        EXPECT_EQ(w.il_dwhorizontalpost, 12);
+
+        // The user drags the report: the next step goes on from there.
+        w.dw_error->SetVerticalScrollPosition(100);
+        EXPECT_EQ(w.il_dwhorizontalpost, 100);
+        clock.Advance(milliseconds(10));
+        EXPECT_EQ(w.dw_error->VerticalScrollPosition(), 104);
+
+        // At the end it stops at the bottom, then starts again from 1.
+        w.dw_error->SetVerticalScrollPosition(max);
+        clock.Advance(milliseconds(10));
+        EXPECT_EQ(w.dw_error->VerticalScrollPosition(), max);
+        EXPECT_EQ(w.il_dwhorizontalpost, max + 4);
+        clock.Advance(milliseconds(10));
+        EXPECT_EQ(w.dw_error->VerticalScrollPosition(), 1);
+
+        // A click pauses it through losing and regaining the focus; another resumes.
+        QTest::mouseClick(w.dw_error.widget(), Qt::LeftButton, {}, QPoint(50, 50));
+        EXPECT_EQ(w.idc_time, 0);
+        EXPECT_EQ(clock.RunningTimers(), 0);
+        w.cb_continue.SetFocus();
+        w.dw_error.SetFocus();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(clock.RunningTimers(), 0);
+        QTest::mouseClick(w.dw_error.widget(), Qt::LeftButton, {}, QPoint(50, 50));
+        EXPECT_EQ(clock.RunningTimers(), 1);
+
+        // The right button stops it until the focus comes back.
+        QTest::mousePress(w.dw_error.widget(), Qt::RightButton, {}, QPoint(50, 50));
+        EXPECT_EQ(clock.RunningTimers(), 0);
+        w.cb_continue.SetFocus();
+        w.dw_error.SetFocus();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(clock.RunningTimers(), 1);
+        click(w.cb_continue);
+    });
+    click(w_probe->cb_read);
+    EXPECT_EQ(reportsSeen, 1);
+    EXPECT_EQ(clock.RunningTimers(), 0);
+}
+
+TEST_F(ErrorReport, DoubleClickAppendsTheConnectionSettings)
+{
+    sqlca.Lock = "RU";
+    whenReportOpens([&](class w_error_trap &w) {
+        QTest::mouseDClick(w.Canvas(), Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseDClick(w.Canvas(), Qt::LeftButton, {}, QPoint(3, 3));
+        click(w.cb_continue);
+    });
+    click(w_probe->cb_read);
+
+    const auto lines = splitLines(readFile("app_ini.txt"));
+    const std::vector<String> block = {
+        " \t ", kStars + "\t", " \t ",
+        "       sqlca.DBMS : " + sqlca.DBMS + "\t",
+        "    sqlca.Database: \t",
+        "      sqlca.LogID : \t",
+        "    sqlca.LogPass : \t",
+        " sqlca.ServerName : \t",
+        "     sqlca.UserID : \t",
+        "     sqlca.DBPass : \t",
+        "       sqlca.Lock : RU\t",
+        "     sqlca.DbParm : " + sqlca.DBParm + "\t",
+        " \t ", kStars + "\t", " \t ",
+    };
+    ASSERT_EQ(lines.size(), 30u);
+    EXPECT_EQ(std::vector<String>(lines.begin(), lines.begin() + 15), block);
+    EXPECT_EQ(std::vector<String>(lines.begin() + 15, lines.end()), block);
+    EXPECT_NE(Pos(sqlca.DBParm, "PWD="), 0); // the connect string, in clear
+}
+
+TEST_F(ErrorReport, PrintGoesToThePrinterOrSaysThereIsNone)
+{
+    const QString pdf = work.path() + "/report.pdf";
+    SetPrinterFactory([&] { return std::make_unique<QPdfWriter>(pdf); });
+    QWidget *focusAfter = nullptr;
+    whenReportOpens([&](class w_error_trap &w) {
+        click(w.cb_print);
+        focusAfter = w.widget()->focusWidget();
+        EXPECT_EQ(clock.RunningTimers(), 0); // the scroll stopped with the focus
+        EXPECT_EQ(focusAfter, w.cb_continue.widget());
+        click(w.cb_continue);
+    });
+    click(w_probe->cb_read);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+
+    SetPrinterFactory([] { return nullptr; });
+    whenReportOpens([&](class w_error_trap &w) {
+        click(w.cb_print);
+        EXPECT_TRUE(w.IsOpen());
+        click(w.cb_continue);
+    });
+    click(w_probe->cb_read);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "错误");
+    EXPECT_EQ(boxes[0].text, "打印失败, 请检查打印机是否设置正确。");
+}
+
+TEST_F(ErrorReport, MailHandsTheReportTextOnOrSaysWhatFailed)
+{
+    struct Case {
+        bool chooses, taken;
+        const char *title, *text;
+    } cases[] = {
+        {true, true, "邮件发送", "邮件发送成功!"},
+        {false, true, "邮件地址", "邮件地址出错!"},
+        {true, false, "邮件发送", "邮件发送失败!"},
+    };
+    for (const Case &c : cases) {
+        std::vector<MailMessage> handed;
+        SetAddressDialog([&](std::vector<MailRecipient> &chosen) {
+            chosen = {{"Support", "support@example.com"}};
+            return c.chooses;
+        });
+        SetMailHandler([&](const MailMessage &m) {
+            handed.push_back(m);
+            return c.taken;
+        });
+        boxes.clear();
+        String reportText;
+        whenReportOpens([&](class w_error_trap &w) {
+            click(w.cb_1);
+            reportText = w.is_errortext;
+            EXPECT_TRUE(w.IsOpen());
+            click(w.cb_continue);
+        });
+        click(w_probe->cb_read);
+        ASSERT_EQ(boxes.size(), 1u) << c.text;
+        EXPECT_EQ(boxes[0].title, c.title);
+        EXPECT_EQ(boxes[0].text, c.text);
+        ASSERT_EQ(handed.size(), c.chooses ? 1u : 0u) << c.text;
+        if (c.chooses) {
+            EXPECT_EQ(handed[0].NoteText, reportText);
+            EXPECT_EQ(handed[0].Subject, "");
+            ASSERT_EQ(handed[0].Recipient.size(), 1u);
+            EXPECT_EQ(handed[0].Recipient[0].Address, "support@example.com");
+        }
+    }
+    // The mail's text is the log's entry without the line end the log adds.
+    const std::string entries = log();
+    String last;
+    whenReportOpens([&](class w_error_trap &w) {
+        last = w.is_errortext;
+        click(w.cb_continue);
+    });
+    click(w_probe->cb_read);
+    EXPECT_EQ(log().substr(entries.size()), last + "\r\n");
 }
 
 } // namespace
