@@ -233,7 +233,12 @@ void Window::show()
         }
     }
     switch (state_) {
-    case WindowState::Maximized: host_->showMaximized(); break;
+    case WindowState::Maximized:
+        // The whole work area even where no window manager maximizes.
+        if (QScreen *screen = QGuiApplication::primaryScreen())
+            host_->setGeometry(screen->availableGeometry());
+        host_->showMaximized();
+        break;
     case WindowState::Minimized: host_->showMinimized(); break;
     case WindowState::Normal: host_->show(); break;
     }
