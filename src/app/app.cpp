@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "app/expression_functions.h"
 #include "app/globals.h"
 #include "app/of_decrypt.h"
 #include "app/maker.h"
@@ -33,6 +34,7 @@ void app::create()
     message = {};
     SetSystemErrorHandler([this] { systemerror(); });
     SetApplicationCloseHandler([this] { close(); });
+    RegisterExpressionFunctions();
 }
 
 bool app::open(const String &)

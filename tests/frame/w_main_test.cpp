@@ -6,7 +6,7 @@
 #include "frame/w_main.h"
 #include "app/w_setup.h"
 #include "running_program.h"
-#include "runtime/ui/pictures.h"
+#include "runtime/dw/picture.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -2,7 +2,7 @@
 
 #include "runtime/ui/clickable_label.h"
 #include "runtime/ui/colors.h"
-#include "runtime/ui/pictures.h"
+#include "runtime/dw/picture.h"
 #include "runtime/ui/urlopener.h"
 
 namespace runtime {

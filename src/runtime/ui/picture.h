@@ -1,4 +1,5 @@
-// Picture: a resource picture by name, stretched to the control's size.
+// Picture: a picture by name (as data windows name theirs), stretched to the
+// control's size.
 // With an address it is a picture hyperlink that opens it when clicked.
 #pragma once
 

@@ -4,7 +4,7 @@
 #include "runtime/ui/application.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/menu.h"
-#include "runtime/ui/pictures.h"
+#include "runtime/ui/icons.h"
 #include "runtime/ui/units.h"
 
 #include <QCloseEvent>

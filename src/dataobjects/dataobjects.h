@@ -1,0 +1,15 @@
+// The data window objects that several windows share.
+#pragma once
+
+#include "runtime/dw/dataobject.h"
+
+// The question view of the current paper t_kzmn: true/false questions
+// first, then single choice, then multiple choice; writes the answers back.
+runtime::DataObject d_kzmn();
+// The composition rules t_kznr; the class window appends its condition.
+runtime::DataObject d_kznr_new();
+// The vehicle classes t_cx.
+runtime::DataObject d_cx();
+// The examination's answer card: cells t_1..t_100 with the question numbers
+// and, inside each, t_101..t_200 with the answer given.
+runtime::DataObject d_button_2013();

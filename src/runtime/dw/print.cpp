@@ -1,0 +1,55 @@
+#include "runtime/dw/print.h"
+
+#include "runtime/dw/render.h"
+#include "runtime/ui/units.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace runtime {
+
+namespace {
+
+PrintHandler &handler()
+{
+    static PrintHandler h;
+    return h;
+}
+
+long printWithDialog(const DataStore &store)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return PrintPages(store, printer);
+}
+
+} // namespace
+
+void SetPrintHandler(PrintHandler h) { handler() = std::move(h); }
+
+long PrintDataStore(const DataStore &store) { return handler() ? handler()(store) : printWithDialog(store); }
+
+long PrintPages(const DataStore &store, QPagedPaintDevice &device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return -1;
+    // The layout is made for a screen of 96 dots per inch.
+    const double scale = device.logicalDpiY() / 96.0;
+    painter.scale(scale, scale);
+    const int width = PixelsToUnitsX(static_cast<int>(device.width() / scale));
+    const int height = PixelsToUnitsY(static_cast<int>(device.height() / scale));
+    const auto pages = PlacePages(store, height);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return -1;
+        PaintBands(painter, store, pages[i], width, height);
+    }
+    painter.end();
+    return 1;
+}
+
+} // namespace runtime

@@ -1,0 +1,51 @@
+// Painting a data store: the bands in order (header, one detail band per
+// row, summary, footer) with their presentation objects. The painter works
+// in pixels at 96 dots per inch; positions come from window units.
+#pragma once
+
+#include "runtime/dw/datastore.h"
+
+#include <QRect>
+
+#include <vector>
+
+class QPainter;
+
+namespace runtime {
+
+// One band as it stands in a view: its top in vertical window units and the
+// row it shows (the detail band's row; for the other bands the row that
+// their expressions read).
+struct PlacedBand {
+    Band band;
+    long row;
+    int top;
+    int height;
+};
+
+// The bands of a view of the given height (units) scrolled to a position:
+// the header at the top, the footer at the bottom, the detail rows and the
+// summary that fall between them.
+std::vector<PlacedBand> PlaceBands(const DataStore &store, int viewHeight, long scrollPosition);
+
+// The bands of each printed page of the given height (units).
+std::vector<std::vector<PlacedBand>> PlacePages(const DataStore &store, int pageHeight);
+
+// Paints the placed bands; the detail and summary bands are clipped to the
+// area between the header and the footer.
+void PaintBands(QPainter &painter, const DataStore &store, const std::vector<PlacedBand> &bands, int viewWidth,
+                int viewHeight);
+
+// A property of an object for a row: its value, or the value of the
+// expression it holds ("default<tab>expression", or an expression where a
+// number is expected).
+String ResolveProperty(const DataStore &store, const DrawObject &object, const String &property, long row);
+
+// The object's box in pixels for a band whose top is at bandTop (units).
+QRect ObjectRect(const DrawObject &object, int bandTop);
+
+// The name of the topmost object at a point (pixels) of a placed band, ""
+// when none.
+String ObjectAt(const DataStore &store, const PlacedBand &band, const QPoint &point);
+
+} // namespace runtime

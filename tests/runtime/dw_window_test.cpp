@@ -1,0 +1,415 @@
+#include "runtime/dw/datawindow.h"
+#include "runtime/dw/picture.h"
+#include "runtime/dw/print.h"
+#include "runtime/dw/render.h"
+#include "runtime/ui/units.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace runtime;
+
+namespace {
+
+// An answer card in small: number cells t_1..t_3 and answer texts t_101..t_103
+// in one free-form row, with a line under them.
+DataObject card()
+{
+    DataObject d("d_card");
+    d.column("a", ColumnType::Char, 1).bandHeight(Band::Detail, 400).background(Colors::White);
+    for (int n = 1; n <= 3; ++n) {
+        const int x = 18 + (n - 1) * 128;
+        d.text("t_" + std::to_string(n), Band::Detail, x, 40, 119, 92, String(n)).font("宋体", 8);
+        d.text("t_" + std::to_string(n + 100), Band::Detail, x + 5, 80, 110, 52, "").background(1);
+    }
+    d.line("line_1", Band::Detail, 0, 200, 800, 200).pen(5, RGB(128, 128, 128));
+    d.text("t_big", Band::Detail, 18, 240, 800, 120, "成绩").font("黑体", 20, 700);
+    return d;
+}
+
+QImage grab(QWidget &w)
+{
+    QImage image(w.size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    w.render(&image);
+    return image;
+}
+
+// The colour at the middle of an object of the first detail row.
+QColor colourAt(DataWindow &dw, const QImage &image, const char *object)
+{
+    const DrawObject *o = dw.dataObject().object(object);
+    const QPoint centre(UnitsToPixelsX(static_cast<int>(Long(o->get("x")) + Long(o->get("width")) / 2)),
+                        UnitsToPixelsY(static_cast<int>(Long(o->get("y")) + Long(o->get("height")) / 2)));
+    return image.pixelColor(centre);
+}
+
+TEST(ModifyDescribe, PropertiesOfPresentationObjects)
+{
+    DataStore ds(card());
+    EXPECT_EQ(ds.Modify("t_1.Text='it~'s \"q\" ~~'"), "");
+    EXPECT_EQ(ds.Describe("t_1.text"), "it's \"q\" ~");
+    EXPECT_EQ(ds.Modify("t_2.text=\"双引号\""), "");
+    EXPECT_EQ(ds.Describe("T_2.TEXT"), "双引号");
+    EXPECT_EQ(ds.Modify("t_101.Background.Mode='0' t_101.Background.Color='255'"), "");
+    EXPECT_EQ(ds.Modify("t_102.background.mode=0"), ""); // unquoted value
+    EXPECT_EQ(ds.Describe("t_101.background.mode t_101.background.color t_102.background.mode"), "0\n255\n0");
+    EXPECT_EQ(ds.Modify("t_3.Font.Weight='700' t_3.x='500' t_3.Visible='0' t_3.Color='16776960'"), "");
+    EXPECT_EQ(ds.Describe("t_3.font.weight"), "700");
+    EXPECT_EQ(ds.Describe("t_3.x"), "500");
+    EXPECT_EQ(ds.Describe("t_3.visible"), "0");
+    EXPECT_EQ(ds.Describe("t_3.color"), "16776960");
+    EXPECT_EQ(ds.Describe("t_1.font.height"), "-8");
+    EXPECT_EQ(ds.Describe("t_1.font.face"), "宋体");
+    EXPECT_EQ(ds.Modify("line_1.x1='20' line_1.y2='210'"), "");
+    EXPECT_EQ(ds.Describe("line_1.x1 line_1.y2 line_1.pen.width"), "20\n210\n5");
+    EXPECT_EQ(ds.Describe("t_1.type line_1.type t_1.band"), "text\nline\ndetail");
+    EXPECT_EQ(ds.Describe("a.coltype a.id"), "char(1)\n1");
+
+    // Unknown objects and properties, and properties without a value.
+    EXPECT_EQ(ds.Describe("t_999.text"), "!");
+    EXPECT_EQ(ds.Describe("t_1.nothing"), "!");
+    EXPECT_EQ(ds.Describe("line_1.text"), "!");
+    EXPECT_EQ(ds.Describe("t_1.tag"), "?");
+    EXPECT_NE(ds.Modify("t_999.text='x'"), "");
+    EXPECT_NE(ds.Modify("t_1.nothing='x'"), "");
+    EXPECT_NE(ds.Modify("t_1.x='abc'"), "");
+    EXPECT_NE(ds.Modify("t_1.text='unclosed"), "");
+    EXPECT_NE(ds.Modify("t_1.text"), "");
+    EXPECT_EQ(ds.Describe("t_1.x"), "18"); // failed changes leave the value
+
+    EXPECT_EQ(ds.Describe("datawindow.detail.height"), "400");
+    EXPECT_EQ(ds.Describe("Evaluate('len(~'abc~')', 0)"), "3");
+}
+
+TEST(DataWindowPaint, CellsTextsAndLines)
+{
+    DataWindow dw;
+    dw.SetDataObject(card());
+    dw.Resize(900, 480);
+    dw.InsertRow(0);
+    dw.Modify("t_1.background.mode=0 t_1.background.color='" + String(RGB(194, 194, 194)) + "'");
+    dw.Modify("t_2.background.mode=0 t_2.background.color='16776960'");
+    QImage image = grab(dw);
+    EXPECT_EQ(colourAt(dw, image, "t_2"), QColor(0, 255, 255));
+    EXPECT_EQ(image.pixelColor(UnitsToPixelsX(400), UnitsToPixelsY(200)), QColor(128, 128, 128));
+
+    // The answer text of a cell is transparent: the cell's colour shows through it.
+    dw.Modify("t_101.text='√'");
+    image = grab(dw);
+    const QColor under = image.pixelColor(UnitsToPixelsX(18 + 5 + 2), UnitsToPixelsY(80 + 30));
+    EXPECT_EQ(under, QColor(194, 194, 194));
+
+    // Red after a wrong judgement.
+    dw.Modify("t_1.background.color='255'");
+    EXPECT_EQ(colourAt(dw, grab(dw), "t_1"), QColor(255, 0, 0));
+
+    // The big text really paints dark glyph pixels on the white background.
+    auto darkPixels = [&](const QImage &img) {
+        int dark = 0;
+        const QRect r(UnitsToPixelsX(18), UnitsToPixelsY(240), UnitsToPixelsX(800), UnitsToPixelsY(120));
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                dark += img.pixelColor(x, y).lightness() < 100;
+        return dark;
+    };
+    EXPECT_GT(darkPixels(grab(dw)), 50);
+    dw.Modify("t_big.visible='0'");
+    EXPECT_EQ(darkPixels(grab(dw)), 0);
+}
+
+// A list: a header and one detail band per row, with a computed field and a
+// colour that an expression decides.
+DataObject list()
+{
+    DataObject d("d_list");
+    d.column("n", ColumnType::Long).column("name", ColumnType::Char, 20);
+    d.bandHeight(Band::Header, 64).bandHeight(Band::Detail, 80).background(Colors::White);
+    d.text("t_head", Band::Header, 0, 0, 400, 64, "序号");
+    d.compute("compute_1", Band::Detail, 0, 8, 200, 64, "getrow()");
+    d.columnField("name", Band::Detail, 200, 8, 400, 64);
+    d.rectangle("r_mark", Band::Detail, 700, 8, 100, 64)
+        .brush(RGB(0, 255, 0))
+        .property("brush.color", "65280\tif(n > 10, 255, 65280)");
+    return d;
+}
+
+TEST(DataWindowPaint, ExpressionColoursPerRow)
+{
+    DataWindow dw;
+    dw.SetDataObject(list());
+    dw.Resize(900, 400);
+    for (int i = 1; i <= 2; ++i) {
+        dw.InsertRow(0);
+        dw.SetItem(i, "n", i * 10 - 5); // 5, 15
+    }
+    const QImage image = grab(dw);
+    auto mark = [&](int row) {
+        return image.pixelColor(UnitsToPixelsX(750), UnitsToPixelsY(64 + (row - 1) * 80 + 40));
+    };
+    EXPECT_EQ(mark(1), QColor(0, 255, 0));
+    EXPECT_EQ(mark(2), QColor(255, 0, 0));
+}
+
+TEST(DataWindowScroll, RowsScrollAndTheReportTickCycles)
+{
+    DataWindow dw;
+    dw.SetDataObject(list());
+    dw.Resize(900, 64 + 5 * 80); // the header and five rows
+    for (int i = 1; i <= 20; ++i) {
+        dw.InsertRow(0);
+        dw.SetItem(i, "name", "row " + std::to_string(i));
+    }
+    EXPECT_EQ(dw.VerticalScrollMaximum(), 15 * 80);
+    EXPECT_EQ(dw.Describe("DataWindow.VerticalScrollMaximum"), "1200");
+
+    std::vector<long> focus, scrolls;
+    dw.rowfocuschanged = [&](long row) { focus.push_back(row); };
+    dw.scrollvertical = [&](long pos) { scrolls.push_back(pos); };
+    EXPECT_EQ(dw.ScrollToRow(12), 1);
+    EXPECT_EQ(dw.GetRow(), 12);
+    EXPECT_EQ(dw.VerticalScrollPosition(), 7 * 80); // row 12 is the last one in view
+    EXPECT_EQ(focus, std::vector<long>{12});
+    EXPECT_EQ(scrolls, std::vector<long>{560});
+
+    // A click in the third visible row makes row 10 current and names the field.
+    long clickedRow = -1;
+    String clickedObject;
+    dw.clicked = [&](int, int, long row, const String &object) {
+        clickedRow = row;
+        clickedObject = object;
+    };
+    dw.clickAt(QPoint(UnitsToPixelsX(300), UnitsToPixelsY(64 + 2 * 80 + 40)));
+    EXPECT_EQ(clickedRow, 10);
+    EXPECT_EQ(clickedObject, "name");
+    EXPECT_EQ(dw.GetRow(), 10);
+    dw.clickAt(QPoint(UnitsToPixelsX(100), UnitsToPixelsY(30))); // the header
+    EXPECT_EQ(clickedRow, 0);
+    EXPECT_EQ(clickedObject, "t_head");
+
+    // The error report's timer tick: 4 units further each time, back to 1
+    // once the stored position is past the maximum. A request past the end
+    // shows the end; the scroll event reports where the rows really stand,
+    // and only when that changes.
+    long stored = 0;
+    dw.scrollvertical = [&](long pos) { stored = pos; };
+    dw.Modify("DataWindow.VerticalScrollPosition='1190'");
+    EXPECT_EQ(stored, 1190);
+    std::vector<long> requested;
+    for (int tick = 0; tick < 6; ++tick) {
+        const long maximum = Long(dw.Describe("DataWindow.VerticalScrollMaximum"));
+        stored = stored > maximum ? 1 : stored + 4;
+        requested.push_back(stored);
+        dw.Modify("DataWindow.VerticalScrollPosition='" + String(stored) + "'");
+    }
+    EXPECT_EQ(requested, (std::vector<long>{1194, 1198, 1202, 1204, 1, 5}));
+    EXPECT_EQ(dw.VerticalScrollPosition(), 5);
+
+    // Fewer rows than fit: nothing to scroll.
+    dw.Reset();
+    dw.InsertRow(0);
+    EXPECT_EQ(dw.Describe("DataWindow.VerticalScrollMaximum"), "0");
+}
+
+// A sheet like the score sheet: fields the learner types into, in tab order.
+DataObject sheet()
+{
+    DataObject d("d_sheet");
+    d.column("cj", ColumnType::Char, 10).column("name", ColumnType::Char, 20).column("sfzh", ColumnType::Char, 18);
+    d.bandHeight(Band::Detail, 600).background(Colors::White);
+    d.text("t_1", Band::Detail, 400, 20, 600, 100, "成    绩   单").font("Arial", 16, 700);
+    d.columnField("cj", Band::Detail, 100, 150, 500, 100).border(4);
+    d.columnField("name", Band::Detail, 100, 300, 900, 100).tabOrder(10).border(4);
+    d.columnField("sfzh", Band::Detail, 100, 450, 900, 100).tabOrder(20).border(4);
+    return d;
+}
+
+TEST(DataWindowEdit, TypingTabbingAndAcceptText)
+{
+    QWidget window;
+    window.resize(500, 300);
+    auto *dw = new DataWindow(&window);
+    dw->SetDataObject(sheet());
+    dw->Resize(1200, 640);
+    window.show();
+    const long row = dw->InsertRow(0);
+    dw->SetItem(row, "cj", String("95"));
+    dw->ResetUpdate();
+
+    // A click on the score field, which has no tab order, opens no edit.
+    dw->clickAt(QPoint(UnitsToPixelsX(200), UnitsToPixelsY(200)));
+    auto *editor = dw->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_FALSE(editor->isVisible());
+
+    dw->clickAt(QPoint(UnitsToPixelsX(200), UnitsToPixelsY(350)));
+    ASSERT_TRUE(editor->isVisible());
+    editor->setFocus();
+    QTest::keyClicks(editor, "Zhang");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(dw->GetItemString(row, "name"), "Zhang");
+    QTest::keyClicks(editor, "110");
+    EXPECT_EQ(dw->GetItemString(row, "sfzh"), ""); // not yet taken over
+    EXPECT_EQ(dw->AcceptText(), 1);
+    EXPECT_EQ(dw->GetItemString(row, "sfzh"), "110");
+    EXPECT_EQ(dw->GetItemStatus(row, "cj"), ItemStatus::NotModified);
+    EXPECT_EQ(dw->GetItemStatus(row, "name"), ItemStatus::DataModified);
+
+    // Tab from the last field goes round to the first.
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(editor->text(), "Zhang");
+}
+
+// The text of a PDF file, read back with pdftotext.
+String pdfText(const QString &file)
+{
+    QProcess p;
+    p.start("pdftotext", {"-enc", "UTF-8", file, "-"});
+    p.waitForFinished(10000);
+    return FromQString(QString::fromUtf8(p.readAllStandardOutput()));
+}
+
+TEST(DataWindowPrint, PrintsEveryRowThroughTheHandler)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("sheet.pdf");
+    SetPrintHandler([&](const DataStore &store) {
+        QPdfWriter writer(file);
+        writer.setResolution(300);
+        return PrintPages(store, writer);
+    });
+
+    DataWindow dw;
+    dw.SetDataObject(sheet());
+    for (const char *name : {"Alice", "Bob"}) {
+        const long row = dw.InsertRow(0);
+        dw.SetItem(row, "cj", String("90"));
+        dw.SetItem(row, "name", String(name));
+    }
+    EXPECT_EQ(dw.Print(), 1);
+    SetPrintHandler(nullptr);
+
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+    if (!QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        const String text = pdfText(file);
+        EXPECT_NE(text.find("Alice"), std::string::npos);
+        EXPECT_NE(text.find("Bob"), std::string::npos);
+        EXPECT_NE(text.find("90"), std::string::npos);
+    }
+}
+
+TEST(DataWindowPrint, RowsThatDoNotFitGoToTheNextPage)
+{
+    DataStore ds(list());
+    for (int i = 1; i <= 100; ++i)
+        ds.InsertRow(0);
+    QTemporaryDir dir;
+    QPdfWriter writer(dir.filePath("list.pdf"));
+    EXPECT_EQ(PrintPages(ds, writer), 1);
+    // An A4 page holds about 1000 px at 96 dpi: some 48 rows of 20 px each.
+    const auto pages = PlacePages(ds, PixelsToUnitsY(1000));
+    EXPECT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[0].front().band, Band::Header);
+    EXPECT_EQ(pages[1].front().band, Band::Header);
+    long rows = 0;
+    for (const auto &page : pages)
+        for (const auto &band : page)
+            rows += band.band == Band::Detail;
+    EXPECT_EQ(rows, 100);
+}
+
+} // namespace
+
+namespace {
+
+// A status bar in small: a date-time column shown through computed fields,
+// one of them coloured by the weekday.
+TEST(DataWindowPaint, StatusBarFieldsFollowTheirRow)
+{
+    DataObject d("d_status");
+    d.column("sys_date", ColumnType::DateTime).bandHeight(Band::Detail, 72);
+    d.text("st_mess", Band::Detail, 0, 12, 600, 48, "");
+    d.compute("day", Band::Detail, 600, 12, 379, 48, "string( sys_date ,'yyyy年m月d日')");
+    d.compute("weekname", Band::Detail, 1000, 12, 160, 48,
+              "case( daynumber(sys_date )  when 1 then '星期天' when 2 then '星期一' else '')")
+        .colorExpression("case (daynumber(sys_date) when 1 then 255 when 7 then 255 else 0)");
+    DataWindow dw;
+    dw.SetDataObject(d);
+    dw.Resize(1200, 84);
+    EXPECT_EQ(dw.Modify("st_mess.text=\"维拓网 电话: 1234\""), "");
+    EXPECT_EQ(dw.Describe("st_mess.text"), "维拓网 电话: 1234");
+    dw.InsertRow(0);
+    EXPECT_EQ(dw.Describe("Evaluate('day', 1)"), ""); // nothing until the date is set
+
+    dw.SetItem(1, "sys_date", String("2014-09-07 09:05:00")); // a Sunday
+    EXPECT_EQ(dw.Describe("Evaluate('day + weekname', 1)"), "2014年9月7日星期天");
+    const DrawObject &weekname = *dw.dataObject().object("weekname");
+    EXPECT_EQ(ResolveProperty(dw, weekname, "color", 1), "255");
+    dw.SetItem(1, "sys_date", String("2014-09-01 21:05:00"));
+    EXPECT_EQ(ResolveProperty(dw, weekname, "color", 1), "0");
+    EXPECT_EQ(dw.Describe("Evaluate('weekname', 1)"), "星期一");
+}
+
+TEST(DataWindowEvents, MouseButtonsReachTheScripts)
+{
+    DataWindow dw;
+    dw.SetDataObject(card());
+    dw.Resize(900, 480);
+    dw.InsertRow(0);
+    dw.show();
+    int right = 0;
+    String object;
+    dw.rbuttondown = [&] { ++right; };
+    dw.clicked = [&](int, int, long, const String &name) { object = name; };
+    const QPoint cell(UnitsToPixelsX(128 + 18 + 50), UnitsToPixelsY(60));
+    QTest::mouseClick(&dw, Qt::RightButton, {}, cell);
+    EXPECT_EQ(right, 1);
+    EXPECT_EQ(object, "");
+    QTest::mouseClick(&dw, Qt::LeftButton, {}, cell);
+    EXPECT_EQ(object, "t_2");
+    // The answer text lies over the lower part of its cell.
+    QTest::mouseClick(&dw, Qt::LeftButton, {}, QPoint(UnitsToPixelsX(128 + 18 + 50), UnitsToPixelsY(110)));
+    EXPECT_EQ(object, "t_102");
+}
+
+} // namespace
+
+namespace {
+
+TEST(DataWindowPaint, PicturesByNameAndByExpression)
+{
+    std::vector<String> asked;
+    SetPictureLoader([&](const String &name) {
+        asked.push_back(name);
+        QPixmap pixmap(8, 8);
+        pixmap.fill(name == "pic\\info.gif" ? Qt::blue : Qt::green);
+        return pixmap;
+    });
+    DataObject d("d_pictures");
+    d.column("pic", ColumnType::Char, 50).bandHeight(Band::Detail, 200).background(Colors::White);
+    d.picture("p_2", Band::Detail, 0, 0, 73, 64, "pic\\info.gif");
+    d.compute("compute_5", Band::Detail, 200, 0, 200, 100, "bitmap('images\\'+pic)");
+    DataWindow dw;
+    dw.SetDataObject(d);
+    dw.Resize(600, 200);
+    dw.InsertRow(0);
+    dw.SetItem(1, "pic", String("tevral_7.jpg"));
+    const QImage image = grab(dw);
+    SetPictureLoader(nullptr);
+
+    EXPECT_EQ(image.pixelColor(UnitsToPixelsX(36), UnitsToPixelsY(32)), QColor(Qt::blue));
+    EXPECT_EQ(image.pixelColor(UnitsToPixelsX(300), UnitsToPixelsY(50)), QColor(Qt::green));
+    EXPECT_NE(std::find(asked.begin(), asked.end(), String("images\\tevral_7.jpg")), asked.end());
+}
+
+} // namespace
