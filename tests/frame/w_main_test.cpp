@@ -7,6 +7,7 @@
 #include "app/w_setup.h"
 #include "running_program.h"
 #include "runtime/dw/picture.h"
+#include "runtime/ui/clock.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -55,6 +56,32 @@ TEST_F(Frame, OpensMaximizedWithTitleMenuLogoAndNavigationGroups)
     QTest::mouseClick(w_main->shl_1.widget(), Qt::LeftButton);
     EXPECT_EQ(opened, std::vector<String>{w_main->shl_1.Text()});
     EXPECT_EQ(w_main->shl_1.Text(), kMakerHomePage);
+}
+
+TEST_F(Frame, StatusBarShowsTheMakerTheUserAndTheMomentOfOpening)
+{
+    SetDateTimeSource([] { return String("2014-09-07 21:05:00"); }); // a Sunday evening
+    start();
+    SetDateTimeSource(nullptr);
+    DataWindow &bar = *w_main->dw_frame_status_bar;
+    EXPECT_EQ(bar.DataObjectName(), "d_cm_status_bar");
+    EXPECT_EQ(bar.Describe("st_mess.text"), str_sys.usercorp);
+    EXPECT_EQ(bar.Describe("st_user.text"), "维拓网");
+    EXPECT_EQ(bar.Describe("st_unitname.text"), "正常");
+    ASSERT_EQ(bar.RowCount(), 1);
+    EXPECT_EQ(bar.Describe("Evaluate('day + weekname + login_date', 1)"), "2014年9月7日星期天21:05");
+
+    // Along the bottom of the work space, stretched to its width.
+    const int width = w_main->WorkSpaceWidth();
+    EXPECT_EQ(w_main->dw_frame_status_bar.Height(), 84);
+    EXPECT_EQ(w_main->dw_frame_status_bar.X(), -4);
+    EXPECT_EQ(w_main->dw_frame_status_bar.Y(), w_main->WorkSpaceHeight() - 84 + 4);
+    EXPECT_EQ(w_main->dw_frame_status_bar.Width(), width + 4);
+    EXPECT_EQ(bar.Describe("line_1.x2"), String(width));
+    EXPECT_EQ(bar.Describe("line_3.x1"), String(width));
+    EXPECT_EQ(bar.Describe("line_2.x2"), String(width - 54));
+    EXPECT_EQ(bar.Describe("st_mess.width"), String(width - 2469 - 228));
+    EXPECT_EQ(bar.Describe("p_resize.x"), String(width - 54));
 }
 
 TEST_F(Frame, BrowserStripFollowsWhetherTheSiteAnswers)
@@ -108,6 +135,7 @@ TEST_F(Frame, HideAndShowMoveTheBarAndTheBackdrop)
         EXPECT_EQ(w_main->gb_1.X(), 12);
         EXPECT_GT(stackIndex(w_main->mdi_1), stackIndex(w_main->uo_look)); // in front
         EXPECT_GT(stackIndex(w_main->mdi_1), stackIndex(w_main->st_3));
+        EXPECT_GT(stackIndex(w_main->dw_frame_status_bar), stackIndex(w_main->mdi_1));
     }
     // A resize by the user keeps the bar hidden.
     w_main->widget()->resize(900, 600);

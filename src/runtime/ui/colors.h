@@ -13,7 +13,10 @@ inline constexpr long kAppWorkspace = 268435456;
 inline constexpr long kTransparent = 536870912;
 inline constexpr long kWindowBackground = 1073741824;
 
-long RGB(int red, int green, int blue);
+constexpr long RGB(int red, int green, int blue)
+{
+    return (red & 255) + 256L * (green & 255) + 65536L * (blue & 255);
+}
 
 // The colour on the screen; an invalid QColor for transparent.
 QColor ToQColor(long color);
