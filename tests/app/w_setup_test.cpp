@@ -90,6 +90,9 @@ TEST_F(Settings, IdleControlsLieBelowTheDesignHeight)
     EXPECT_GT(w_setup->st_7.Y(), w_setup->Height());
     EXPECT_GT(w_setup->ddlb_2.Y(), w_setup->Height());
     EXPECT_FALSE(w_setup->st_2.Visible());
+    EXPECT_FALSE(w_setup->dw_1.Visible());
+    EXPECT_EQ(w_setup->dw_1->RowCount(), 0);
+    EXPECT_EQ(w_setup->Controls().size(), 8u);
     EXPECT_EQ(w_setup->ddlb_2.TotalItems(), 0);
     // The first control in the tab order has the focus.
     EXPECT_EQ(w_setup->widget()->focusWidget(), w_setup->cb_1.widget());

@@ -6,13 +6,15 @@
 //
 //     class w_about : public runtime::Window {
 //     public:
-//         w_about();
-//         runtime::CommandButton cb_1{*this, "cb_1"};
+//         w_about();                                   // properties and scripts
+//         runtime::CommandButton cb_1{*this, "cb_1"};  // controls in creation order
 //     };
-//     inline runtime::GlobalWindow<w_about> w_about_instance;  // named like the class
+//     extern runtime::GlobalWindow<w_about> w_about;   // the global instance, named like the class
 //
-// Open(instance) creates the window, runs its open event and shows it; a
-// second Open of an open window only brings it to the front.
+// and defines the instance in its source file as
+// `runtime::GlobalWindow<class w_about> w_about;`. Open(w_about) creates the
+// window, runs its open event and shows it; a second Open of an open window
+// only brings it to the front.
 #pragma once
 
 #include "runtime/ui/clock.h"
@@ -127,7 +129,7 @@ private:
     String icon_ = "AppIcon!";
     String title_ = "Untitled";
     long backColor_ = 67108864;
-    int x_ = 0, y_ = 0, width_ = 2619, height_ = 1436;
+    int x_ = 0, y_ = 0, width_ = 2000, height_ = 1200;
 
     bool open_ = false;
     bool opened_ = false; // the open event has run: resize events follow
