@@ -10,6 +10,7 @@
 // Positions and sizes are in window units.
 #pragma once
 
+#include "runtime/look.h"
 #include "runtime/text/text.h"
 
 #include <map>
@@ -28,7 +29,6 @@ struct ColumnDef {
 
 enum class Band { Header, Detail, Summary, Footer };
 enum class ObjectKind { Text, Column, Compute, Line, Rectangle, Picture };
-enum class Alignment { Left = 0, Right = 1, Center = 2 };
 
 // Colour numbers: r + 256 g + 65536 b, or one of the runtime's codes for
 // system colours and transparency.
@@ -40,7 +40,6 @@ inline constexpr long ButtonFace = 67108864;
 inline constexpr long Transparent = 536870912;
 inline constexpr long WindowBackground = 1073741824;
 } // namespace Colors
-constexpr long RGB(int r, int g, int b) { return r + 256L * g + 65536L * b; }
 
 // One presentation object. The setters return the object, so a definition
 // reads as one statement per object.

@@ -2,11 +2,6 @@
 
 namespace runtime {
 
-long RGB(int red, int green, int blue)
-{
-    return (red & 255) + 256L * (green & 255) + 65536L * (blue & 255);
-}
-
 QColor ToQColor(long color)
 {
     if (color >= 0 && color <= 0xFFFFFF)

@@ -2,6 +2,8 @@
 // (red + 256 * green + 65536 * blue); larger values name system colours.
 #pragma once
 
+#include "runtime/look.h"
+
 #include <QColor>
 
 namespace runtime {
@@ -13,7 +15,6 @@ inline constexpr long kAppWorkspace = 268435456;
 inline constexpr long kTransparent = 536870912;
 inline constexpr long kWindowBackground = 1073741824;
 
-long RGB(int red, int green, int blue);
 
 // The colour on the screen; an invalid QColor for transparent.
 QColor ToQColor(long color);

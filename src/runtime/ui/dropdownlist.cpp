@@ -14,8 +14,15 @@ QComboBox *DropDownListBox::combo() const { return static_cast<QComboBox *>(widg
 
 int DropDownListBox::AddItem(const String &item)
 {
-    combo()->addItem(ToQString(item));
-    return combo()->count();
+    int at = combo()->count();
+    if (sorted_)
+        while (at > 0 && item < FromQString(combo()->itemText(at - 1)))
+            --at;
+    const int selected = combo()->currentIndex();
+    combo()->insertItem(at, ToQString(item));
+    // The combo box would select the first item added; the list does not.
+    combo()->setCurrentIndex(selected < 0 ? -1 : (selected >= at ? selected + 1 : selected));
+    return at + 1;
 }
 
 int DropDownListBox::TotalItems() const { return combo()->count(); }

@@ -1,13 +1,12 @@
 // Static text: a label in the control's font and colours.
 #pragma once
 
+#include "runtime/look.h"
 #include "runtime/ui/control.h"
 
 namespace runtime {
 
 class ClickableLabel;
-
-enum class Alignment { Left, Center, Right };
 
 class StaticText : public Control {
 public:
