@@ -28,6 +28,8 @@ void w_mnkz_2012::chooseOption(int ai_option)
         if (is_tx == "2")
             ls_sign = ai_option == 1 ? "√" : "×";
         dw_1->Modify(ls_cell + ".Text='" + ls_sign + "'");
+        // The label follows the answer as it is given, as for multiple choice.
+        st_youranswer.SetText(ls_sign);
         f_updatedata(il_currentrow, ls_digit);
         il_currentrow = std::min(il_currentrow + 1, il_maxrow);
     } else if (is_tx == "0") {
