@@ -13,3 +13,6 @@ for name in cat logo info user time dept resize; do
   rsvg-convert "$name.svg" -o "$tmp/$name.png"
   convert "$tmp/$name.png" -background none "../$name.gif"
 done
+# The examinee photo placeholder of the examination window.
+rsvg-convert nopic.svg -o "$tmp/nopic.png"
+convert "$tmp/nopic.png" -background white -flatten -quality 90 ../nopic.jpg
