@@ -13,3 +13,8 @@ runtime::DataObject d_cx();
 // The examination's answer card: cells t_1..t_100 with the question numbers
 // and, inside each, t_101..t_200 with the answer given.
 runtime::DataObject d_button_2013();
+// The wrong and unanswered questions of the current paper, deciphered, with
+// both answers as letters and the question's picture.
+runtime::DataObject d_jj();
+// The score sheet: rows supplied by the scripts, typed into by the learner.
+runtime::DataObject d_cjd();

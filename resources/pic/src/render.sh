@@ -13,3 +13,6 @@ for name in cat logo info user time dept resize; do
   rsvg-convert "$name.svg" -o "$tmp/$name.png"
   convert "$tmp/$name.png" -background none "../$name.gif"
 done
+# The prompt after more than ten wrong answers, at its size on the screen.
+rsvg-convert error_enter.svg -o "$tmp/error_enter.png"
+convert "$tmp/error_enter.png" -background white -flatten -strip -quality 90 ../error_enter.jpg
