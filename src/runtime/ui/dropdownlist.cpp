@@ -1,11 +1,34 @@
 #include "runtime/ui/dropdownlist.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 
 namespace runtime {
 
-DropDownListBox::DropDownListBox(ControlParent &parent, const String &name) : Control(parent, name, new QComboBox)
+namespace {
+
+// The control's height includes the list that drops down; the box itself
+// shows one line of its font.
+class OneLineCombo : public QComboBox {
+public:
+    OneLineCombo() { fitHeight(); }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        QComboBox::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            fitHeight();
+    }
+
+private:
+    void fitHeight() { setMaximumHeight(sizeHint().height()); }
+};
+
+} // namespace
+
+DropDownListBox::DropDownListBox(ControlParent &parent, const String &name) : Control(parent, name, new OneLineCombo)
 {
     QObject::connect(combo(), &QComboBox::activated, this, [this](int index) { selectionchanged.Trigger(index + 1); });
 }
