@@ -25,6 +25,9 @@ w_mnkz_2012::w_mnkz_2012() : Window("w_mnkz_2012")
     open = [this] { openScript(); };
     timer = [this] { timerScript(); };
     key = [this](KeyCode k, unsigned) { keyScript(k); };
+    cb_1.clicked = [this] { previousScript(); };
+    cb_2.clicked = [this] { nextScript(); };
+    cb_jj.clicked = [this] { handInScript(); };
 
     for (int i = 1; i <= 4; ++i) {
         optionButton(i).clicked = [this, i] { chooseOption(i); };

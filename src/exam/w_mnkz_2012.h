@@ -79,6 +79,10 @@ private:
     void openScript();
     void timerScript();
     void keyScript(runtime::KeyCode key);
+    // "上一题", "下一题" (judges the question shown) and "交卷".
+    void previousScript();
+    void nextScript();
+    void handInScript();
     // The press of answer button 1 to 4 (cb_4 to cb_7).
     void chooseOption(int ai_option);
     runtime::String &optionFlag(int ai_option);

@@ -17,7 +17,7 @@ void w_mnkz_2012::timerScript()
         il_ss = 60;
         il_mm = il_mm - 1;
         if (il_mm < 0) {
-            Open(w_jj);
+            OpenNewResult();
             Close(*this);
             return;
         }

@@ -184,12 +184,35 @@ void Window::applyFlags()
         host_->setWindowIcon(icon);
 }
 
-void Window::applySize()
+// The size of the top-level widget for an outer size in units: the outer
+// size less the border and the title bar.
+QSize Window::clientPixels(int width, int height) const
 {
     const int border = resizable_ ? kSizingBorderPixels : kFixedBorderPixels;
     const int caption = titleBar_ ? kCaptionPixels : 0;
-    const QSize size(std::max(1, UnitsToPixelsX(width_) - 2 * border),
-                     std::max(1, UnitsToPixelsY(height_) - 2 * border - caption));
+    return {std::max(1, UnitsToPixelsX(width) - 2 * border), std::max(1, UnitsToPixelsY(height) - 2 * border - caption)};
+}
+
+int Window::Width() const
+{
+    if (!host_->isVisible() || host_->width() == clientPixels(width_, height_).width())
+        return width_;
+    const int border = resizable_ ? kSizingBorderPixels : kFixedBorderPixels;
+    return PixelsToUnitsX(host_->width() + 2 * border);
+}
+
+int Window::Height() const
+{
+    if (!host_->isVisible() || host_->height() == clientPixels(width_, height_).height())
+        return height_;
+    const int border = resizable_ ? kSizingBorderPixels : kFixedBorderPixels;
+    const int caption = titleBar_ ? kCaptionPixels : 0;
+    return PixelsToUnitsY(host_->height() + 2 * border + caption);
+}
+
+void Window::applySize()
+{
+    const QSize size = clientPixels(width_, height_);
     if (resizable_) {
         host_->setMinimumSize(0, 0);
         host_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -299,7 +322,10 @@ int Close(Window &window)
     window.instance_ = nullptr;
     if (window.modalLoop_)
         window.modalLoop_->quit();
-    window.deleteLater();
+    WhenScriptsHaveReturned([freed = QPointer<Window>(&window)] {
+        if (freed)
+            freed->deleteLater();
+    });
     if (openWindows().empty())
         detail::LastWindowClosed();
     return 1;

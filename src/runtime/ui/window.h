@@ -69,11 +69,12 @@ public:
     long BackColor() const { return backColor_; }
     void SetBackColor(long color);
 
-    // Outer size and place, in window units.
+    // Outer size and place, in window units. The size is the one the window
+    // has on the screen, also after the user or maximizing changed it.
     int X() const { return x_; }
     int Y() const { return y_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    int Width() const;
+    int Height() const;
     void Move(int x, int y);
     void Resize(int width, int height);
 
@@ -117,6 +118,7 @@ private:
     void applyFlags();
     void applyTabOrder();
     void applySize();
+    QSize clientPixels(int width, int height) const;
     void show();
 
     QMainWindow *host_;
@@ -195,8 +197,8 @@ int OpenWithParm(GlobalWindow<W> &instance, P *object)
     return Open(instance);
 }
 
-// Runs the close event, hides the window and frees it once the current event
-// has returned; a response window's opener goes on. Returns 1, or -1 when the
+// Runs the close event, hides the window and frees it once every running
+// script has returned; a response window's opener goes on. Returns 1, or -1 when the
 // window is not open.
 int Close(Window &window);
 
