@@ -7,6 +7,7 @@
 #include "runtime/mail/mail.h"
 #include "runtime/print/printjob.h"
 #include "runtime/ui/application.h"
+#include "runtime/ui/clock.h"
 #include "runtime/ui/environment.h"
 #include "runtime/ui/messagebox.h"
 #include "runtime/ui/systemerror.h"
@@ -31,13 +32,13 @@ const Transaction &noTransaction()
 
 } // namespace
 
-String of_error_datetime(const DateTime &adt_now)
+String of_error_datetime(const String &as_datetime)
 {
-    const int li_hour = adt_now.hour % 12 == 0 ? 12 : adt_now.hour % 12;
-    const auto two = [](int n) { return String(n < 10 ? "0" : "") + String(n); };
-    return String(adt_now.year) + "年" + String(adt_now.month) + "月" + String(adt_now.day) + "日" + Space(5) +
-           String(li_hour) + ":" + two(adt_now.minute) + ":" + two(adt_now.second) +
-           (adt_now.hour < 12 ? " am" : " pm");
+    const int li_hour = Integer(Mid(as_datetime, 12, 2));
+    const int li_hour12 = li_hour % 12 == 0 ? 12 : li_hour % 12;
+    return String(Integer(Mid(as_datetime, 1, 4))) + "年" + String(Integer(Mid(as_datetime, 6, 2))) + "月" +
+           String(Integer(Mid(as_datetime, 9, 2))) + "日" + Space(5) + String(li_hour12) + ":" +
+           Mid(as_datetime, 15, 2) + ":" + Mid(as_datetime, 18, 2) + (li_hour < 12 ? " am" : " pm");
 }
 
 w_error_trap::w_error_trap() : Window("w_error_trap")
@@ -83,9 +84,9 @@ w_error_trap::w_error_trap() : Window("w_error_trap")
 
     dw_error.Move(41, 40);
     dw_error.Resize(2107, 764);
-    dw_error.SetDataObject(d_system_error());
-    dw_error.SetBorder(true);
-    dw_error.SetVScrollBar(true);
+    dw_error->SetDataObject(d_system_error());
+    dw_error->SetBorder(true);
+    dw_error->SetVScrollBar(true);
     dw_error.SetTabOrder(10);
 
     gb_1.Move(41, 804);
@@ -113,7 +114,7 @@ w_error_trap::w_error_trap() : Window("w_error_trap")
             MessageBox("错误", "打印失败, 请检查打印机是否设置正确。", Icon::Information);
             return;
         }
-        PrintDataWindow(job_no, dw_error.dw());
+        PrintDataWindow(job_no, *dw_error);
         PrintClose(job_no);
         cb_continue.SetFocus();
     };
@@ -175,7 +176,7 @@ void w_error_trap::openScript()
     dw_error->SetItem(1, "object", error.Object);
     dw_error->SetItem(1, "event", error.ObjectEvent);
     dw_error->SetItem(1, "line", String(error.Line));
-    dw_error->SetItem(1, "datetime_error", of_error_datetime(Now()));
+    dw_error->SetItem(1, "datetime_error", of_error_datetime(DateTimeNow()));
     dw_error->SetItem(1, "server_name_error", Upper(ltr_sqlca.ServerName));
     dw_error->SetItem(1, "database_error", Lower(ltr_sqlca.Database));
     dw_error->SetItem(1, "application_error", Upper(ls_appname));
@@ -188,7 +189,7 @@ void w_error_trap::openScript()
 String w_error_trap::fw_geterrortext(const Transaction &as_sqlca, const String &as_sqltext_error,
                                      const String &as_userid, const String &as_appname)
 {
-    is_errortext = "       日期时间 : " + of_error_datetime(Now()) + kCrLf +
+    is_errortext = "       日期时间 : " + of_error_datetime(DateTimeNow()) + kCrLf +
                    "       错误代码 : " + String(error.Number) + kCrLf +
                    "       错误信息 : " + error.Text + kCrLf +
                    "SQL语句错误代码 : " + String(as_sqlca.SQLCode) + kCrLf +

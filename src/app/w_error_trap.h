@@ -5,9 +5,8 @@
 #pragma once
 
 #include "runtime/db/transaction.h"
-#include "runtime/dw/datawindowcontrol.h"
-#include "runtime/text/datetime.h"
 #include "runtime/ui/commandbutton.h"
+#include "runtime/ui/datawindowcontrol.h"
 #include "runtime/ui/groupbox.h"
 #include "runtime/ui/window.h"
 
@@ -43,5 +42,5 @@ private:
 
 extern runtime::GlobalWindow<w_error_trap> w_error_trap;
 
-// The report's date and time: "2014年9月1日     3:07:09 pm".
-runtime::String of_error_datetime(const runtime::DateTime &adt_now);
+// The report's date and time, from "2014-09-01 15:07:09": "2014年9月1日     3:07:09 pm".
+runtime::String of_error_datetime(const runtime::String &as_datetime);

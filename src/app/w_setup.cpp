@@ -1,6 +1,7 @@
 #include "app/w_setup.h"
 
 #include "app/globals.h"
+#include "dataobjects/dataobjects.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
@@ -25,6 +26,12 @@ w_setup::w_setup() : Window("w_setup")
     Resize(2025, 848);
     SetBackColor(kButtonFace);
     SetIcon("AppIcon!");
+
+    // Unused: no script gives it a transaction or retrieves it.
+    dw_1->SetDataObject(d_cx());
+    dw_1.Move(1865, 856);
+    dw_1.Resize(407, 248);
+    dw_1.SetVisible(false);
 
     st_7.SetText("选择车型:");
     st_7.Move(384, 1520);

@@ -4,6 +4,7 @@
 
 #include "runtime/ui/checkbox.h"
 #include "runtime/ui/commandbutton.h"
+#include "runtime/ui/datawindowcontrol.h"
 #include "runtime/ui/dropdownlist.h"
 #include "runtime/ui/statictext.h"
 #include "runtime/ui/window.h"
@@ -12,6 +13,7 @@ class w_setup : public runtime::Window {
 public:
     w_setup();
 
+    runtime::DataWindowControl dw_1{*this, "dw_1"};
     runtime::StaticText st_7{*this, "st_7"};
     runtime::DropDownListBox ddlb_2{*this, "ddlb_2"};
     runtime::CheckBox cbx_1{*this, "cbx_1"};

@@ -13,3 +13,11 @@ runtime::DataObject d_cx();
 // The examination's answer card: cells t_1..t_100 with the question numbers
 // and, inside each, t_101..t_200 with the answer given.
 runtime::DataObject d_button_2013();
+// The frame's status bar: one row in memory with the moment of the frame's
+// opening, shown in four sunken panels (status, user, date and time, maker).
+runtime::DataObject d_cm_status_bar();
+// The wrong and unanswered questions of the current paper, deciphered, with
+// both answers as letters and the question's picture.
+runtime::DataObject d_jj();
+// The score sheet: rows supplied by the scripts, typed into by the learner.
+runtime::DataObject d_cjd();

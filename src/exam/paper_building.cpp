@@ -47,3 +47,38 @@ String CompositionStatement(const String &tx, long count, long fl, long jfl)
            String(fl) + " and d.fl1=" + String(jfl) + " and d.tx='" + tx + "' and a.mno=d.mno order by a.id limit " +
            String(count);
 }
+
+long BuildPaper(Transaction &t, DataStore &dw_rules, const String &as_sqlnew, const String &as_group)
+{
+    WriteGroup writes(t);
+
+    // The previous paper goes.
+    t.ExecuteImmediate("delete from t_kzmn ");
+    t.ExecuteImmediate("delete from t_mno ");
+    t.Commit();
+
+    // Every number up to the largest question number takes part in the draw.
+    long ll_count = 0;
+    t.SelectInto("select max ( mno ) from t_tk005 ", {}, ll_count);
+    WriteOrder(t, RandomOrder(ll_count));
+    t.Commit();
+
+    // The group's rules in chapter order.
+    dw_rules.SetSQLSelect(as_sqlnew + " where cx='" + as_group + "' order by fl,jfl");
+    const long ll_rules = dw_rules.Retrieve();
+
+    // Per rule the first questions of each type in the order drawn.
+    for (long r = 1; r <= ll_rules; ++r) {
+        const long ll_fl = static_cast<long>(dw_rules.GetItemNumber(r, "fl"));
+        const long ll_jfl = static_cast<long>(dw_rules.GetItemNumber(r, "jfl"));
+        const struct {
+            const char *tx, *column;
+        } types[] = {{"1", "tx1_sl"}, {"2", "tx2_sl"}, {"0", "tx3_sl"}};
+        for (const auto &type : types) {
+            const long ll_sl = Long(dw_rules.GetItemString(r, type.column));
+            if (ll_sl > 0)
+                t.ExecuteImmediate(CompositionStatement(type.tx, ll_sl, ll_fl, ll_jfl));
+        }
+    }
+    return ll_rules;
+}

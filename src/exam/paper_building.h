@@ -4,6 +4,7 @@
 #pragma once
 
 #include "runtime/db/transaction.h"
+#include "runtime/dw/datastore.h"
 
 #include <vector>
 
@@ -23,3 +24,13 @@ void WriteOrder(runtime::Transaction &t, const std::vector<long> &order);
 // single choice, "2" true/false, "0" multiple choice) of chapter fl.jfl into
 // t_kzmn, in the random order of t_mno.
 runtime::String CompositionStatement(const runtime::String &tx, long count, long fl, long jfl);
+
+// Builds a new paper for the rule group: empties t_kzmn and t_mno, writes a
+// new random order of 1..max(mno), retrieves the group's rules into
+// dw_rules (the select as_sqlnew with the group's condition appended) and
+// copies each rule's questions, single choice, true/false, multiple choice.
+// All in one write group: nobody sees the steps between, and the writes cost
+// one commit. Returns the number of rules retrieved; the outcome of the last
+// statement is in t.SQLCode.
+long BuildPaper(runtime::Transaction &t, runtime::DataStore &dw_rules, const runtime::String &as_sqlnew,
+                const runtime::String &as_group);

@@ -1,6 +1,7 @@
 #include "frame/m_main.h"
 
 #include "app/w_setup.h"
+#include "exam/w_login_2012.h"
 #include "frame/w_about.h"
 #include "frame/w_main.h"
 
@@ -55,10 +56,10 @@ m_main::m_main() : Menu("m_main")
     m_退出系统.ToolbarItemSpace = 3;
     m_退出系统.MenuItemType = 1;
 
-    // The function windows of the examination, the practice sets and the
-    // review: each of these items opens its window here (w_login_2012,
-    // w_tc_select11, w_error_select) once the program has it.
-    m_模拟考试支队.clicked = [] {};
+    m_模拟考试支队.clicked = [] { Open(w_login_2012); };
+    // The function windows of the practice sets and the review: each of
+    // these items opens its window here (w_tc_select11, w_error_select)
+    // once the program has it.
     m_套餐练习.clicked = [] {};
     m_错误回顾.clicked = [] {};
 

@@ -3,8 +3,10 @@
 #include "app/globals.h"
 #include "app/maker.h"
 #include "app/n_internetresult.h"
+#include "dataobjects/dataobjects.h"
 #include "frame/m_main.h"
 #include "frame/w_about.h"
+#include "runtime/ui/clock.h"
 #include "runtime/ui/colors.h"
 
 using namespace runtime;
@@ -112,6 +114,13 @@ void w_main::createControls()
     p_logo.SetPointer("HyperLink!");
     p_logo.SetBringToTop(true);
 
+    dw_frame_status_bar.Move(270, 3124);
+    dw_frame_status_bar.Resize(1595, 84);
+    dw_frame_status_bar->SetDataObject(d_cm_status_bar());
+    dw_frame_status_bar->SetBorder(false);
+    dw_frame_status_bar->SetVScrollBar(false);
+    dw_frame_status_bar.SetTabOrder(10);
+
     struct Frame {
         GroupBox &control;
         int x, y, height, tabOrder;
@@ -137,6 +146,15 @@ void w_main::openScript()
 {
     // 1. Title
     SetTitle(str_sys.systemname + "  V" + str_sys.ver + " (" + str_sys.dbver + ")");
+
+    // 2. Status texts
+    dw_frame_status_bar->Modify("st_mess.text=\"" + str_sys.usercorp + "\"");
+    dw_frame_status_bar->Modify("st_user.text=\"" + str_sys.username + "\"");
+    dw_frame_status_bar->Modify("st_unitname.text='正常'");
+
+    // 3. The date and time of the opening
+    dw_frame_status_bar->InsertRow(0);
+    dw_frame_status_bar->SetItem(1, "sys_date", DateTimeNow());
 
     // 4. Toolbar, from the menu
     uo_1.of_setalign("botton");
@@ -175,18 +193,34 @@ void w_main::resizeScript()
 {
     const int li_height = WorkSpaceHeight();
     const int li_width = WorkSpaceWidth();
-    const int S = 84; // the status bar's height
+    const int S = dw_frame_status_bar.Height();
     const int T = uo_1.Height();
 
     mdi_1.Move(WorkSpaceX(), WorkSpaceY() - 4);
     mdi_1.Resize(li_width, li_height - S + 8);
 
+    dw_frame_status_bar.Move(WorkSpaceX() - 4, mdi_1.Y() + mdi_1.Height());
+    dw_frame_status_bar.SetWidth(li_width + 4);
+
     gb_1.SetX(uo_look.X() + uo_look.Width() + 12);
     gb_1.SetHeight(mdi_1.Height());
     gb_1.SetWidth(li_width - uo_look.Width());
 
+    // The maker's panel stretches to the frame's width: one Modify for all.
+    auto assign = [](const char *attribute, int value) {
+        return String(attribute) + "=\"" + String(value) + "\"";
+    };
+    const int li_bmp_x = li_width - 54;
+    String ls_modify = assign("line_1.x2", li_width) + " " + assign("line_3.x1", li_width) + " " +
+                       assign("line_3.x2", li_width) + " " + assign("line_2.x2", li_bmp_x) + " ";
+
     if (li_width - 10 <= 0)
         return;
+
+    const int ls_x = Integer(dw_frame_status_bar->Describe("line_1.x1")) + 44;
+    const int ls_w = li_width - ls_x - 184;
+    ls_modify += assign("st_mess.width", ls_w) + " " + assign("p_resize.x", li_bmp_x);
+    dw_frame_status_bar->Modify(ls_modify);
 
     uo_look.SetHeight(WorkSpaceHeight() - S - T);
     uo_look.of_resize();
@@ -195,6 +229,8 @@ void w_main::resizeScript()
     mdi_1.Resize(WorkSpaceWidth() - uo_look.Width() - 12, uo_look.Height());
 
     p_logo.SetX(li_width - p_logo.Width() - 30);
+
+    dw_frame_status_bar.SetBringToTop(true);
 }
 
 void w_main::showNavigation(bool ab_show)
@@ -203,5 +239,6 @@ void w_main::showNavigation(bool ab_show)
     uo_look.SetWidth(ab_show ? kNavigationWidth : 0);
     resize.Trigger(0, 0, 0);
     mdi_1.SetBringToTop(!ab_show);
+    dw_frame_status_bar.SetBringToTop(true);
     SetRedraw(true);
 }

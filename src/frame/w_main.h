@@ -7,6 +7,7 @@
 #include "menurender/nvo_supermenu_class.h"
 #include "navbar/uo_qq_pb.h"
 #include "runtime/net/browserstrip.h"
+#include "runtime/ui/datawindowcontrol.h"
 #include "runtime/ui/groupbox.h"
 #include "runtime/ui/hyperlink.h"
 #include "runtime/ui/mdiclient.h"
@@ -27,6 +28,7 @@ public:
     uo_toolbar uo_1{*this, "uo_1"};
     uo_qq_pb uo_look{*this, "uo_look"};
     runtime::Picture p_logo{*this, "p_logo"};
+    runtime::DataWindowControl dw_frame_status_bar{*this, "dw_frame_status_bar"};
     runtime::GroupBox gb_1{*this, "gb_1"};
     runtime::BrowserStrip ole_web{*this, "ole_web"};
     runtime::GroupBox gb_2{*this, "gb_2"};

@@ -10,6 +10,7 @@
 #include "runtime/print/printjob.h"
 #include "runtime/ui/application.h"
 #include "runtime/ui/clock.h"
+#include "runtime/ui/datawindowcontrol.h"
 #include "runtime/ui/commandbutton.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
@@ -38,7 +39,7 @@ public:
     {
         DataObject d("d_probe");
         d.column("a", ColumnType::Char, 10).bandHeight(Band::Detail, 80);
-        dw_1.SetDataObject(d);
+        dw_1->SetDataObject(d);
         dw_1.Move(10, 10);
         dw_1.Resize(400, 200);
         cb_read.clicked = [this] {
@@ -110,6 +111,7 @@ protected:
             delete poll;
         CloseAllWindows();
         SetClock(nullptr);
+        SetDateTimeSource(nullptr);
         sqlca.Disconnect();
         SetMessageBoxHandler(nullptr);
         SetHaltHandler(nullptr);
@@ -160,7 +162,8 @@ protected:
 
 TEST_F(ErrorReport, ForcedErrorIsLoggedShownAndTheProgramGoesOnAfterContinue)
 {
-    String shownMessage, shownUser, shownWhere, shownObject, shownEvent, shownNumber;
+    SetDateTimeSource([] { return String("2014-09-01 15:07:09"); });
+    String shownMessage, shownUser, shownWhere, shownObject, shownEvent, shownNumber, shownTime;
     bool visible = false;
     whenReportOpens([&](class w_error_trap &w) {
         visible = w.Visible();
@@ -170,6 +173,7 @@ TEST_F(ErrorReport, ForcedErrorIsLoggedShownAndTheProgramGoesOnAfterContinue)
         shownObject = w.dw_error->GetItemString(1, "object");
         shownEvent = w.dw_error->GetItemString(1, "event");
         shownUser = w.dw_error->GetItemString(1, "userid");
+        shownTime = w.dw_error->GetItemString(1, "datetime_error");
         click(w.cb_continue);
     });
     click(w_probe->cb_read);
@@ -184,6 +188,7 @@ TEST_F(ErrorReport, ForcedErrorIsLoggedShownAndTheProgramGoesOnAfterContinue)
     EXPECT_EQ(shownWhere, "w_probe");
     EXPECT_EQ(shownObject, "cb_read");
     EXPECT_EQ(shownEvent, "clicked");
+    EXPECT_EQ(shownTime, "2014年9月1日     3:07:09 pm");
     String user;
     GetUserName(user);
     EXPECT_EQ(shownUser, user);
@@ -200,6 +205,7 @@ TEST_F(ErrorReport, ForcedErrorIsLoggedShownAndTheProgramGoesOnAfterContinue)
         EXPECT_EQ(Len(labels[i]), 18) << i;
         EXPECT_EQ(Left(lines[i], 18), labels[i]) << i;
     }
+    EXPECT_EQ(Mid(lines[0], 19), "2014年9月1日     3:07:09 pm");
     EXPECT_EQ(Mid(lines[1], 19), shownNumber);
     EXPECT_EQ(Mid(lines[2], 19), shownMessage);
     EXPECT_EQ(Mid(lines[3], 19), "0");
@@ -330,17 +336,16 @@ TEST_F(ErrorReport, KnownNumbersAndCodesGetTheirTranslations)
 TEST(ErrorReportDateTime, DateWithoutLeadingZerosAndTwelveHourClock)
 {
     struct Case {
-        DateTime at;
-        const char *text;
+        const char *now, *text;
     } cases[] = {
-        {{2014, 9, 1, 15, 7, 9}, "2014年9月1日     3:07:09 pm"},
-        {{2014, 12, 31, 12, 59, 59}, "2014年12月31日     12:59:59 pm"},
-        {{2015, 1, 2, 0, 5, 0}, "2015年1月2日     12:05:00 am"},
-        {{2015, 1, 2, 11, 59, 59}, "2015年1月2日     11:59:59 am"},
+        {"2014-09-01 15:07:09", "2014年9月1日     3:07:09 pm"},
+        {"2014-12-31 12:59:59", "2014年12月31日     12:59:59 pm"},
+        {"2015-01-02 00:05:00", "2015年1月2日     12:05:00 am"},
+        {"2015-01-02 11:59:59", "2015年1月2日     11:59:59 am"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(of_error_datetime(c.at), c.text);
-    EXPECT_EQ(Len(of_error_datetime(cases[1].at)), 30); // the longest fits datetime_error
+        EXPECT_EQ(of_error_datetime(c.now), c.text);
+    EXPECT_EQ(Len(of_error_datetime(cases[1].now)), 30); // the longest fits datetime_error
 }
 
 TEST_F(ErrorReport, ScrollsByItselfUntilClickedAndStopsWithoutTheFocus)

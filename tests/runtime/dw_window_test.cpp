@@ -1,5 +1,5 @@
 #include "runtime/dw/datawindow.h"
-#include "runtime/ui/pictures.h"
+#include "runtime/dw/picture.h"
 #include "runtime/dw/print.h"
 #include "runtime/dw/render.h"
 #include "runtime/ui/units.h"
@@ -266,6 +266,12 @@ TEST(DataWindowEdit, TypingTabbingAndAcceptText)
     // Tab from the last field goes round to the first.
     QTest::keyClick(editor, Qt::Key_Tab);
     EXPECT_EQ(editor->text(), "Zhang");
+
+    // A char(20) field takes 20 characters, typed or pasted, Chinese too.
+    editor->selectAll();
+    editor->insert(QString(5000, QChar(0x5F20)) + "'x");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(dw->GetItemString(row, "name"), FromQString(QString(20, QChar(0x5F20))));
 }
 
 // The text of a PDF file, read back with pdftotext.

@@ -1,9 +1,8 @@
-// Ending the program through its close event, the window's double-click,
-// and the data window as a control whose events run as scripts.
-#include "runtime/dw/datawindowcontrol.h"
+// Ending the program through its close event, and the window's double-click.
 #include "runtime/error.h"
 #include "runtime/ui/application.h"
 #include "runtime/ui/commandbutton.h"
+#include "runtime/ui/datawindowcontrol.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
@@ -20,10 +19,6 @@ class w_host : public Window {
 public:
     w_host() : Window("w_host")
     {
-        DataObject d("d_lines");
-        d.column("a", ColumnType::Char, 10).bandHeight(Band::Detail, 100);
-        d.columnField("a", Band::Detail, 0, 0, 400, 80);
-        dw_1.SetDataObject(d);
         dw_1.Move(200, 200);
         dw_1.Resize(800, 400);
         cb_1.Move(1200, 200);
@@ -76,32 +71,6 @@ TEST_F(WindowEvents, DoubleClickOnTheWindowButNotOnItsControls)
     QTest::mouseDClick(w_host->cb_1.widget(), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseDClick(w_host->dw_1.widget(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(places, (std::vector<std::pair<int, int>>{{73, 64}}));
-}
-
-TEST_F(WindowEvents, DataWindowControlEventsAreScripts)
-{
-    DataWindowControl &dw = w_host->dw_1;
-    EXPECT_EQ(dw.widget()->geometry(), QRect(UnitsToPixelsX(200), UnitsToPixelsY(200), UnitsToPixelsX(800), UnitsToPixelsY(400)));
-    for (int i = 0; i < 10; ++i)
-        dw->InsertRow(0);
-
-    std::vector<long> scrolls;
-    std::vector<long> clickedRows;
-    dw.scrollvertical = [&](long position) { scrolls.push_back(position); };
-    dw.clicked = [&](int, int, long row, const String &) {
-        clickedRows.push_back(row);
-        dw->GetItemString(row + 100, "a"); // a row that does not exist
-    };
-    dw->Modify("DataWindow.VerticalScrollPosition='100'");
-    EXPECT_EQ(scrolls, std::vector<long>{100});
-
-    QTest::mouseClick(dw.widget(), Qt::LeftButton, {}, QPoint(10, UnitsToPixelsY(40)));
-    EXPECT_EQ(clickedRows, std::vector<long>{2}); // scrolled by one row
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].Number, static_cast<int>(ErrorNumber::InvalidRowOrColumn));
-    EXPECT_EQ(errors[0].WindowMenu, "w_host");
-    EXPECT_EQ(errors[0].Object, "dw_1");
-    EXPECT_EQ(errors[0].ObjectEvent, "clicked");
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "runtime/ui/window.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -236,6 +238,85 @@ TEST_F(Windows, RunReturnsWhenTheLastWindowClosesAndClosesTheApplicationOnce)
     EXPECT_FALSE(note.IsValid());
     EXPECT_EQ(closes, 1);
     SetApplicationCloseHandler(nullptr);
+}
+
+// Enter and Escape go to the default and cancel buttons while those can be
+// pressed; otherwise the window's key event sees them.
+class w_keys : public Window {
+public:
+    w_keys() : Window("w_keys")
+    {
+        key = [](KeyCode k, unsigned) { journal.push_back("key:" + std::to_string(static_cast<int>(k))); };
+        cb_hidden.SetVisible(false);
+        cb_hidden.SetDefault(true);
+        cb_ok.SetDefault(true);
+        cb_no.SetCancel(true);
+        cb_hidden.clicked = [] { journal.push_back("cb_hidden"); };
+        cb_ok.clicked = [] { journal.push_back("cb_ok"); };
+        cb_no.clicked = [] { journal.push_back("cb_no"); };
+    }
+    CommandButton cb_hidden{*this, "cb_hidden"};
+    CommandButton cb_ok{*this, "cb_ok"};
+    CommandButton cb_no{*this, "cb_no"};
+};
+GlobalWindow<w_keys> keys;
+
+TEST_F(Windows, DefaultAndCancelButtonsTakeEnterAndEscapeWhileUsable)
+{
+    Open(keys);
+    QWidget *target = keys->cb_no.widget();
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_Escape);
+    keys->cb_ok.SetVisible(false);
+    keys->cb_no.SetEnabled(false);
+    QTest::keyClick(keys->widget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(keys->widget(), Qt::Key_Escape);
+    EXPECT_EQ(journal, (std::vector<std::string>{"cb_ok", "cb_no", "key:13", "key:27"}));
+    Close(keys);
+}
+
+// A response window that closes the window whose script waits on it: the
+// script goes on with its window still there, which is freed only after the
+// script has returned.
+TEST_F(Windows, WindowClosedUnderAWaitingScriptIsFreedAfterTheScript)
+{
+    Open(note);
+    QPointer<Window> opener = &*note;
+    note->cb_1.clicked = [&] {
+        QTimer::singleShot(0, [] {
+            ask->cb_ok.clicked = [] {
+                Close(note);
+                Close(*ask);
+            };
+            QTest::mouseClick(ask->cb_ok.widget(), Qt::LeftButton);
+        });
+        Open(ask);
+        QCoreApplication::processEvents();
+        journal.push_back(opener ? "still there" : "freed");
+    };
+    QTest::mouseClick(note->cb_1.widget(), Qt::LeftButton);
+    EXPECT_EQ(journal.back(), "still there");
+    EXPECT_FALSE(note.IsValid());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(opener.isNull());
+}
+
+TEST_F(Windows, SizeIsTheOneOnTheScreen)
+{
+    Open(note);
+    EXPECT_EQ(note->Width(), 2000); // a window's own default size
+    EXPECT_EQ(note->Height(), 1200);
+
+    class w_big : public Window {
+    public:
+        w_big() : Window("w_big") { SetWindowState(WindowState::Maximized); }
+    };
+    GlobalWindow<w_big> big;
+    Open(big);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_NEAR(big->Width(), PixelsToUnitsX(screen.width()), 60);
+    EXPECT_NEAR(big->Height(), PixelsToUnitsY(screen.height()), 200);
+    Close(big);
 }
 
 TEST(WindowUnits, RoundTripAtTheFixedFactors)

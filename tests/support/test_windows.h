@@ -35,9 +35,21 @@ public:
     std::vector<runtime::String> asked;
 };
 
-// Runs fn as soon as the event loop runs again: inside the nested loop of a
-// response window that is about to open.
-inline void WhenTheLoopRuns(std::function<void()> fn)
+// Runs fn once the window is open, from the event loop: inside the nested
+// loop of a response window that its opener is waiting on. Gives up after a
+// few thousand turns of the loop.
+template <class W>
+void WhenOpen(runtime::GlobalWindow<W> &window, std::function<void()> fn)
 {
-    QTimer::singleShot(0, std::move(fn));
+    auto *poll = new QTimer;
+    poll->setInterval(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, &window, fn, turns = 0]() mutable {
+        if (!window.IsValid() && ++turns < 5000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (window.IsValid())
+            fn();
+    });
+    poll->start();
 }

@@ -13,3 +13,9 @@ for name in cat logo info user time dept resize; do
   rsvg-convert "$name.svg" -o "$tmp/$name.png"
   convert "$tmp/$name.png" -background none "../$name.gif"
 done
+# The examinee photo placeholder of the examination window.
+rsvg-convert nopic.svg -o "$tmp/nopic.png"
+convert "$tmp/nopic.png" -background white -flatten -quality 90 ../nopic.jpg
+# The prompt after more than ten wrong answers, at its size on the screen.
+rsvg-convert error_enter.svg -o "$tmp/error_enter.png"
+convert "$tmp/error_enter.png" -background white -flatten -strip -quality 90 ../error_enter.jpg

@@ -298,6 +298,11 @@ bool DataWindow::startEdit(long row, const String &column)
             font.setPixelSize(std::max(1, height < 0 ? static_cast<int>(-height * 96 / 72) : UnitsToPixelsY(static_cast<int>(height))));
             font.setWeight(static_cast<QFont::Weight>(std::clamp(Long(o->get("font.weight")), 100L, 900L)));
             editor_->setFont(font);
+            // A char(n) column takes at most n characters, typed or pasted.
+            const int number = dataObject().columnNumber(o->name());
+            const ColumnDef *column = number > 0 ? &dataObject().columns()[static_cast<size_t>(number - 1)] : nullptr;
+            editor_->setMaxLength(column && column->type == ColumnType::Char && column->width > 0 ? column->width
+                                                                                                  : 32767);
             editor_->setText(ToQString(GetItemString(row, editColumn_)));
             editor_->selectAll();
         }

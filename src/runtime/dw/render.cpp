@@ -1,7 +1,9 @@
 #include "runtime/dw/render.h"
 
+#include <QFontMetrics>
+
 #include "runtime/dw/colors.h"
-#include "runtime/ui/pictures.h"
+#include "runtime/dw/picture.h"
 #include "runtime/ui/units.h"
 
 #include <QFont>
@@ -170,7 +172,11 @@ void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const
         text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
             .replace(QLatin1String("\n\r"), QLatin1String("\n"))
             .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        p.drawText(r, h | Qt::AlignTop | Qt::TextWordWrap, text);
+        // A text wraps only where its object has room for a second line;
+        // a one-line object lets a slightly wider or taller font run over
+        // its edges rather than lose characters.
+        const bool roomForLines = r.height() >= 2 * QFontMetrics(p.font()).lineSpacing();
+        p.drawText(r, h | Qt::AlignTop | (roomForLines ? Qt::TextWordWrap : Qt::TextDontClip), text);
     }
     drawBorder(p, r, Long(o.get("border")));
 }

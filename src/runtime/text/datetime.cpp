@@ -1,15 +1,17 @@
 #include "runtime/text/datetime.h"
 
-#include <QDateTime>
+#include <ctime>
 
 namespace runtime {
 
-DateTime Now()
+String CurrentDateTime()
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate d = now.date();
-    const QTime t = now.time();
-    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return String(text);
 }
 
 } // namespace runtime

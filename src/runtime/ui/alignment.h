@@ -1,5 +1,4 @@
-// Horizontal alignment of text, for controls and data window objects alike
-// (the values are the data window's property values).
+// Horizontal alignment of text, numbered as the platform numbers it.
 #pragma once
 
 namespace runtime {

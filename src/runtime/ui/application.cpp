@@ -1,6 +1,7 @@
 #include "runtime/ui/application.h"
 
 #include "runtime/error.h"
+#include "runtime/ui/commandbutton.h"
 #include "runtime/ui/fonts.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/keys.h"
@@ -9,6 +10,7 @@
 
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QPointer>
 
 namespace runtime {
 
@@ -36,7 +38,13 @@ bool Application::notify(QObject *receiver, QEvent *event)
     if (event->type() == QEvent::KeyPress && receiver->isWidgetType()) {
         if (Window *window = FindWindow(static_cast<QWidget *>(receiver))) {
             const auto *key = static_cast<QKeyEvent *>(event);
-            window->key.Trigger(VirtualKeyCode(*key), KeyFlags(*key));
+            const KeyCode code = VirtualKeyCode(*key);
+            if (PressDefaultOrCancel(*window, code))
+                return true;
+            const QPointer<QObject> alive(receiver);
+            window->key.Trigger(code, KeyFlags(*key));
+            if (!alive)
+                return true;
         }
     }
     bool handled = false;

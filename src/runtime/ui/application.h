@@ -13,8 +13,10 @@ class Application : public QApplication {
 public:
     Application(int &argc, char **argv);
 
-    // Raises the key event of the window that the key reaches, whatever
-    // control has the focus, before the control sees it; routes a run-time
+    // Enter and Escape press the window's default and cancel buttons; other
+    // keys (and those two when no such button takes them) raise the key event
+    // of the window that the key reaches, whatever control has the focus,
+    // before the control sees it; routes a run-time
     // error that escapes an event to systemerror.
     bool notify(QObject *receiver, QEvent *event) override;
 };

@@ -15,6 +15,14 @@ public:
     std::function<void()> onDoubleClicked;
 
 protected:
+    // Taking the press makes the release come here too.
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            event->accept();
+        else
+            QLabel::mousePressEvent(event);
+    }
     void mouseReleaseEvent(QMouseEvent *event) override
     {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClicked)

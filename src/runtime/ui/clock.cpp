@@ -1,5 +1,6 @@
 #include "runtime/ui/clock.h"
 
+#include <QDateTime>
 #include <QTimer>
 
 #include <algorithm>
@@ -30,7 +31,22 @@ private:
 
 Clock *installed = nullptr;
 
+std::function<String()> &dateTimeSource()
+{
+    static std::function<String()> source;
+    return source;
+}
+
 } // namespace
+
+String DateTimeNow()
+{
+    if (dateTimeSource())
+        return dateTimeSource()();
+    return FromQString(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+}
+
+void SetDateTimeSource(std::function<String()> source) { dateTimeSource() = std::move(source); }
 
 Clock &CurrentClock()
 {

@@ -6,7 +6,15 @@
 #include <functional>
 #include <map>
 
+#include "runtime/text/text.h"
+
 namespace runtime {
+
+// The date and time now, as "yyyy-mm-dd hh:mm:ss" (the form date-time
+// columns take). A test may fix it.
+String DateTimeNow();
+// Replaces the source of DateTimeNow; an empty source restores the system's.
+void SetDateTimeSource(std::function<String()> source);
 
 using Milliseconds = std::chrono::milliseconds;
 

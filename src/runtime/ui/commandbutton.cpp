@@ -1,7 +1,6 @@
 #include "runtime/ui/commandbutton.h"
 
 #include <QPushButton>
-#include <QShortcut>
 
 namespace runtime {
 
@@ -25,28 +24,26 @@ void CommandButton::SetDefault(bool isDefault)
 {
     default_ = isDefault;
     button()->setDefault(isDefault);
-    if (isDefault) {
-        // Enter anywhere in the window presses the default button.
-        for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-            auto *shortcut = new QShortcut(QKeySequence(key), button()->window());
-            QObject::connect(shortcut, &QShortcut::activated, button(), [this] {
-                if (default_ && button()->isEnabled() && button()->isVisible())
-                    button()->click();
-            });
-        }
-    }
 }
 
-void CommandButton::SetCancel(bool isCancel)
+void CommandButton::SetCancel(bool isCancel) { cancel_ = isCancel; }
+
+bool PressDefaultOrCancel(const ControlParent &window, KeyCode key)
 {
-    cancel_ = isCancel;
-    if (isCancel) {
-        auto *shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), button()->window());
-        QObject::connect(shortcut, &QShortcut::activated, button(), [this] {
-            if (cancel_ && button()->isEnabled() && button()->isVisible())
-                button()->click();
-        });
+    const bool enter = key == KeyCode::KeyEnter, escape = key == KeyCode::KeyEscape;
+    if (!enter && !escape)
+        return false;
+    for (Control *control : window.Controls()) {
+        auto *button = dynamic_cast<CommandButton *>(control);
+        if (!button || !(enter ? button->Default() : button->Cancel()))
+            continue;
+        // A hidden or disabled default button lets the key through.
+        if (button->Visible() && button->Enabled()) {
+            button->clicked.Trigger();
+            return true;
+        }
     }
+    return false;
 }
 
 } // namespace runtime

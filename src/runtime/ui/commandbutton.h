@@ -1,8 +1,9 @@
 // Command button. The window's default button answers Enter, its cancel
-// button Escape.
+// button Escape, while it is visible and enabled.
 #pragma once
 
 #include "runtime/ui/control.h"
+#include "runtime/ui/keys.h"
 
 class QPushButton;
 
@@ -26,5 +27,10 @@ private:
     String text_;
     bool default_ = false, cancel_ = false;
 };
+
+// Presses the first visible and enabled default button (for Enter) or cancel
+// button (for Escape) of the window; false when none takes the key, which
+// then goes on to the window's key event and the focused control.
+bool PressDefaultOrCancel(const ControlParent &window, KeyCode key);
 
 } // namespace runtime

@@ -53,8 +53,8 @@ public:
     void SetY(int y) { Move(x_, y); }
     void SetWidth(int width) { Resize(width, height_); }
     void SetHeight(int height) { Resize(width_, height); }
-    void Move(int x, int y);
-    void Resize(int width, int height);
+    virtual void Move(int x, int y);
+    virtual void Resize(int width, int height);
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);

@@ -1,11 +1,34 @@
 #include "runtime/ui/dropdownlist.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 
 namespace runtime {
 
-DropDownListBox::DropDownListBox(ControlParent &parent, const String &name) : Control(parent, name, new QComboBox)
+namespace {
+
+// The control's height includes the list that drops down; the box itself
+// shows one line of its font.
+class OneLineCombo : public QComboBox {
+public:
+    OneLineCombo() { fitHeight(); }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        QComboBox::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            fitHeight();
+    }
+
+private:
+    void fitHeight() { setMaximumHeight(sizeHint().height()); }
+};
+
+} // namespace
+
+DropDownListBox::DropDownListBox(ControlParent &parent, const String &name) : Control(parent, name, new OneLineCombo)
 {
     QObject::connect(combo(), &QComboBox::activated, this, [this](int index) { selectionchanged.Trigger(index + 1); });
 }
@@ -14,8 +37,15 @@ QComboBox *DropDownListBox::combo() const { return static_cast<QComboBox *>(widg
 
 int DropDownListBox::AddItem(const String &item)
 {
-    combo()->addItem(ToQString(item));
-    return combo()->count();
+    int at = combo()->count();
+    if (sorted_)
+        while (at > 0 && item < FromQString(combo()->itemText(at - 1)))
+            --at;
+    const int selected = combo()->currentIndex();
+    combo()->insertItem(at, ToQString(item));
+    // The combo box would select the first item added; the list does not.
+    combo()->setCurrentIndex(selected < 0 ? -1 : (selected >= at ? selected + 1 : selected));
+    return at + 1;
 }
 
 int DropDownListBox::TotalItems() const { return combo()->count(); }

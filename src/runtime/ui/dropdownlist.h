@@ -11,7 +11,8 @@ class DropDownListBox : public Control {
 public:
     DropDownListBox(ControlParent &parent, const String &name);
 
-    // Appends an item; returns its 1-based position.
+    // Adds an item at the end, or at its place in a sorted list; returns
+    // its 1-based position. Adding selects nothing.
     int AddItem(const String &item);
     int TotalItems() const;
     // The text shown: the selected item, or what was typed.
@@ -19,6 +20,8 @@ public:
     // Selects the item at the 1-based position; 0 clears the selection.
     int SelectItem(int index);
     void SetAllowEdit(bool allow);
+    // A sorted list keeps its items in ascending order of their text.
+    void SetSorted(bool sorted) { sorted_ = sorted; }
     // The most characters that can be typed; 0 means no limit.
     void SetLimit(int characters);
 
@@ -26,6 +29,7 @@ public:
 
 private:
     QComboBox *combo() const;
+    bool sorted_ = false;
 };
 
 } // namespace runtime

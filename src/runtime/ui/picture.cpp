@@ -2,7 +2,8 @@
 
 #include "runtime/ui/clickable_label.h"
 #include "runtime/ui/colors.h"
-#include "runtime/ui/pictures.h"
+#include "runtime/dw/picture.h"
+#include "runtime/ui/units.h"
 #include "runtime/ui/urlopener.h"
 
 namespace runtime {
@@ -25,7 +26,22 @@ bool Picture::SetPictureName(const String &name)
     pictureName_ = name;
     const QPixmap pixmap = LoadPicture(name);
     label()->setPixmap(pixmap);
+    fitToPicture();
     return !pixmap.isNull();
+}
+
+void Picture::SetOriginalSize(bool original)
+{
+    originalSize_ = original;
+    label()->setScaledContents(!original);
+    fitToPicture();
+}
+
+void Picture::fitToPicture()
+{
+    const QPixmap pixmap = label()->pixmap();
+    if (originalSize_ && !pixmap.isNull())
+        Resize(PixelsToUnitsX(pixmap.width()), PixelsToUnitsY(pixmap.height()));
 }
 
 } // namespace runtime

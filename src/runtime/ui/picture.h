@@ -1,4 +1,6 @@
-// Picture: a resource picture by name, stretched to the control's size.
+// Picture: a picture by name (as data windows name theirs), stretched to the
+// control's size, or shown at its own size when the control takes the
+// picture's size.
 // With an address it is a picture hyperlink that opens it when clicked.
 #pragma once
 
@@ -15,6 +17,10 @@ public:
     const String &PictureName() const { return pictureName_; }
     // Returns false when there is no picture of that name.
     bool SetPictureName(const String &name);
+    // True makes the control as large as its picture (now and whenever the
+    // picture changes) instead of stretching the picture.
+    void SetOriginalSize(bool original);
+    bool OriginalSize() const { return originalSize_; }
     const String &URL() const { return url_; }
     void SetURL(const String &url) { url_ = url; }
 
@@ -22,7 +28,9 @@ public:
 
 private:
     ClickableLabel *label() const;
+    void fitToPicture();
     String pictureName_;
+    bool originalSize_ = false;
     String url_;
 };
 

@@ -10,6 +10,8 @@ StaticText::StaticText(ControlParent &parent, const String &name, ClickableLabel
 {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Text longer than the control breaks onto further lines.
+    label->setWordWrap(true);
     label->onClicked = [this] { clicked.Trigger(); };
     label->onDoubleClicked = [this] { doubleclicked.Trigger(); };
 }

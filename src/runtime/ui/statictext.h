@@ -8,7 +8,6 @@ namespace runtime {
 
 class ClickableLabel;
 
-
 class StaticText : public Control {
 public:
     StaticText(ControlParent &parent, const String &name);

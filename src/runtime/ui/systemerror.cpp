@@ -4,6 +4,7 @@
 #include "runtime/ui/messagebox.h"
 
 #include <exception>
+#include <vector>
 
 namespace runtime {
 
@@ -19,6 +20,33 @@ SystemErrorHandler &handler()
 
 // A failure inside the systemerror event itself must not loop back into it.
 bool inSystemError = false;
+
+// Scripts running now, nested; and what waits for them all to return.
+int scriptDepth = 0;
+std::vector<std::function<void()>> &afterScripts()
+{
+    static std::vector<std::function<void()>> pending;
+    return pending;
+}
+
+void scriptsReturned()
+{
+    while (!afterScripts().empty()) {
+        auto pending = std::move(afterScripts());
+        afterScripts().clear();
+        for (auto &fn : pending)
+            fn();
+    }
+}
+
+struct ScriptDepth {
+    ScriptDepth() { ++scriptDepth; }
+    ~ScriptDepth()
+    {
+        if (--scriptDepth == 0)
+            scriptsReturned();
+    }
+};
 
 void raiseSystemError(const ScriptSite &site, int number, const String &text, int line)
 {
@@ -43,6 +71,7 @@ void raiseSystemError(const ScriptSite &site, int number, const String &text, in
 
 bool RunScript(const ScriptSite &site, const std::function<void()> &script)
 {
+    const ScriptDepth depth;
     try {
         script();
         return true;
@@ -52,6 +81,14 @@ bool RunScript(const ScriptSite &site, const std::function<void()> &script)
         raiseSystemError(site, 0, FromUtf8(e.what()), 0);
     }
     return false;
+}
+
+void WhenScriptsHaveReturned(std::function<void()> fn)
+{
+    if (scriptDepth == 0)
+        fn();
+    else
+        afterScripts().push_back(std::move(fn));
 }
 
 void SetSystemErrorHandler(SystemErrorHandler h) { handler() = std::move(h); }

@@ -32,6 +32,12 @@ struct ScriptSite {
 // Runs the script; returns false when it ended in a run-time error.
 bool RunScript(const ScriptSite &site, const std::function<void()> &script);
 
+// Runs fn once no script is running: at once outside scripts, otherwise when
+// the outermost script has returned. A window closed from a response window
+// that one of its own scripts waits on is freed this way, only after that
+// script has finished with it.
+void WhenScriptsHaveReturned(std::function<void()> fn);
+
 // The application's systemerror event. Without a handler the error is shown
 // in a plain message box.
 using SystemErrorHandler = std::function<void()>;

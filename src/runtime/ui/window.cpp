@@ -4,7 +4,7 @@
 #include "runtime/ui/application.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/menu.h"
-#include "runtime/ui/pictures.h"
+#include "runtime/ui/icons.h"
 #include "runtime/ui/units.h"
 
 #include <QCloseEvent>
@@ -192,12 +192,35 @@ void Window::applyFlags()
         host_->setWindowIcon(icon);
 }
 
-void Window::applySize()
+// The size of the top-level widget for an outer size in units: the outer
+// size less the border and the title bar.
+QSize Window::clientPixels(int width, int height) const
 {
     const int border = resizable_ ? kSizingBorderPixels : kFixedBorderPixels;
     const int caption = titleBar_ ? kCaptionPixels : 0;
-    const QSize size(std::max(1, UnitsToPixelsX(width_) - 2 * border),
-                     std::max(1, UnitsToPixelsY(height_) - 2 * border - caption));
+    return {std::max(1, UnitsToPixelsX(width) - 2 * border), std::max(1, UnitsToPixelsY(height) - 2 * border - caption)};
+}
+
+int Window::Width() const
+{
+    if (!host_->isVisible() || host_->width() == clientPixels(width_, height_).width())
+        return width_;
+    const int border = resizable_ ? kSizingBorderPixels : kFixedBorderPixels;
+    return PixelsToUnitsX(host_->width() + 2 * border);
+}
+
+int Window::Height() const
+{
+    if (!host_->isVisible() || host_->height() == clientPixels(width_, height_).height())
+        return height_;
+    const int border = resizable_ ? kSizingBorderPixels : kFixedBorderPixels;
+    const int caption = titleBar_ ? kCaptionPixels : 0;
+    return PixelsToUnitsY(host_->height() + 2 * border + caption);
+}
+
+void Window::applySize()
+{
+    const QSize size = clientPixels(width_, height_);
     if (resizable_) {
         host_->setMinimumSize(0, 0);
         host_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -241,7 +264,12 @@ void Window::show()
         }
     }
     switch (state_) {
-    case WindowState::Maximized: host_->showMaximized(); break;
+    case WindowState::Maximized:
+        // The whole work area even where no window manager maximizes.
+        if (QScreen *screen = QGuiApplication::primaryScreen())
+            host_->setGeometry(screen->availableGeometry());
+        host_->showMaximized();
+        break;
     case WindowState::Minimized: host_->showMinimized(); break;
     case WindowState::Normal: host_->show(); break;
     }
@@ -302,7 +330,10 @@ int Close(Window &window)
     window.instance_ = nullptr;
     if (window.modalLoop_)
         window.modalLoop_->quit();
-    window.deleteLater();
+    WhenScriptsHaveReturned([freed = QPointer<Window>(&window)] {
+        if (freed)
+            freed->deleteLater();
+    });
     if (openWindows().empty())
         detail::LastWindowClosed();
     return 1;

@@ -6,13 +6,15 @@
 //
 //     class w_about : public runtime::Window {
 //     public:
-//         w_about();
-//         runtime::CommandButton cb_1{*this, "cb_1"};
+//         w_about();                                   // properties and scripts
+//         runtime::CommandButton cb_1{*this, "cb_1"};  // controls in creation order
 //     };
-//     inline runtime::GlobalWindow<w_about> w_about_instance;  // named like the class
+//     extern runtime::GlobalWindow<w_about> w_about;   // the global instance, named like the class
 //
-// Open(instance) creates the window, runs its open event and shows it; a
-// second Open of an open window only brings it to the front.
+// and defines the instance in its source file as
+// `runtime::GlobalWindow<class w_about> w_about;`. Open(w_about) creates the
+// window, runs its open event and shows it; a second Open of an open window
+// only brings it to the front.
 #pragma once
 
 #include "runtime/ui/clock.h"
@@ -67,11 +69,12 @@ public:
     long BackColor() const { return backColor_; }
     void SetBackColor(long color);
 
-    // Outer size and place, in window units.
+    // Outer size and place, in window units. The size is the one the window
+    // has on the screen, also after the user or maximizing changed it.
     int X() const { return x_; }
     int Y() const { return y_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    int Width() const;
+    int Height() const;
     void Move(int x, int y);
     void Resize(int width, int height);
 
@@ -118,6 +121,7 @@ private:
     void applyFlags();
     void applyTabOrder();
     void applySize();
+    QSize clientPixels(int width, int height) const;
     void show();
 
     QMainWindow *host_;
@@ -130,7 +134,7 @@ private:
     String icon_ = "AppIcon!";
     String title_ = "Untitled";
     long backColor_ = 67108864;
-    int x_ = 0, y_ = 0, width_ = 2619, height_ = 1436;
+    int x_ = 0, y_ = 0, width_ = 2000, height_ = 1200;
 
     bool open_ = false;
     bool opened_ = false; // the open event has run: resize events follow
@@ -196,8 +200,8 @@ int OpenWithParm(GlobalWindow<W> &instance, P *object)
     return Open(instance);
 }
 
-// Runs the close event, hides the window and frees it once the current event
-// has returned; a response window's opener goes on. Returns 1, or -1 when the
+// Runs the close event, hides the window and frees it once every running
+// script has returned; a response window's opener goes on. Returns 1, or -1 when the
 // window is not open.
 int Close(Window &window);
 

@@ -1,7 +1,5 @@
-#include "runtime/ui/pictures.h"
+#include "runtime/dw/picture.h"
 
-#include <QApplication>
-#include <QStyle>
 #include <QFile>
 
 #include <algorithm>
@@ -19,11 +17,9 @@ PictureLoader &loader()
 QPixmap defaultLoad(const String &name)
 {
     String path = Trim(name);
-    if (path.empty() || path.back() == '!')
+    if (path.empty())
         return {};
     std::replace(path.begin(), path.end(), '\\', '/');
-    if (path.front() == ':')
-        return QPixmap(ToQString(path));
     const QString resource = ":/" + ToQString(path);
     if (QFile::exists(resource))
         return QPixmap(resource);
@@ -32,17 +28,8 @@ QPixmap defaultLoad(const String &name)
 
 } // namespace
 
-QPixmap LoadPicture(const String &name) { return loader() ? loader()(name) : defaultLoad(name); }
-
 void SetPictureLoader(PictureLoader l) { loader() = std::move(l); }
 
-QIcon StockIcon(const String &name)
-{
-    if (Lower(name) == "appicon!")
-        return QApplication::windowIcon();
-    if (Lower(name) == "error!")
-        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
-    return {};
-}
+QPixmap LoadPicture(const String &name) { return loader() ? loader()(name) : defaultLoad(name); }
 
 } // namespace runtime

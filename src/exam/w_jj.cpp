@@ -1,0 +1,98 @@
+#include "exam/w_jj.h"
+
+#include "app/globals.h"
+#include "app/maker.h"
+#include "app/n_internetresult.h"
+#include "dataobjects/dataobjects.h"
+#include "runtime/ui/colors.h"
+#include "exam/w_print.h"
+
+using namespace runtime;
+
+runtime::GlobalWindow<class w_jj> w_jj;
+
+namespace {
+constexpr long kPassMark = 90;
+} // namespace
+
+w_jj::w_jj() : Window("w_jj")
+{
+    SetWindowState(WindowState::Maximized);
+    SetTitle("");
+    Resize(4718, 2444);
+    SetCenter(true);
+    SetBackColor(RGB(255, 255, 255));
+
+    ole_1.Move(0, 220);
+    ole_1.Resize(4617, 376);
+    ole_1.SetTabOrder(20);
+
+    st_4.Move(1733, 12);
+    st_4.Resize(425, 156);
+    st_4.SetText("成绩:");
+    st_4.SetFont({"Arial Black", 24, 400, kAnsiCharSet});
+    st_4.SetTextColor(RGB(255, 0, 0));
+    st_4.SetBackColor(RGB(255, 255, 255));
+
+    cb_2.Move(3822, 28);
+    cb_2.Resize(325, 104);
+    cb_2.SetText("关闭");
+    cb_2.SetFont({"Arial", 9, 400, kAnsiCharSet});
+    cb_2.SetDefault(true);
+    cb_2.SetTabOrder(10);
+
+    cb_1.Move(251, 472);
+    cb_1.Resize(325, 104);
+    cb_1.SetText("打印成绩");
+    cb_1.SetFont({"Arial", 9, 400, kAnsiCharSet});
+    cb_1.SetVisible(false);
+    cb_1.SetDefault(true);
+    cb_1.SetTabOrder(20);
+
+    st_1.Move(2203, 16);
+    st_1.Resize(334, 164);
+    st_1.SetText("0");
+    st_1.SetFont({"Arial Black", 24, 400, kAnsiCharSet});
+    st_1.SetTextColor(kWindowText);
+    st_1.SetBackColor(RGB(255, 255, 255));
+
+    dw_1->SetDataObject(d_jj());
+    dw_1.Move(9, 632);
+    dw_1.Resize(4599, 1664);
+    dw_1->SetBorder(true);
+    dw_1.SetTabOrder(10);
+
+    open = [this] {
+        long ll_jj = 0;
+        sqlca.SelectInto("select count ( *) from t_kzmn where answer =zdanswer", {}, ll_jj);
+        st_1.SetTextColor(ll_jj >= kPassMark ? RGB(0, 0, 0) : RGB(250, 0, 0));
+        il_cj = ll_jj;
+        st_1.SetText(String(ll_jj) + "分");
+        dw_1->SetTransObject(sqlca);
+        dw_1->Retrieve();
+
+        Inet iinet_base1;
+        n_internetresult iir_msgbox1;
+        iinet_base1.GetURL(kMakerHomePage, iir_msgbox1);
+        if (iir_msgbox1.is_data == "")
+            ole_1.SetVisible(false);
+        else
+            ole_1.Navigate(kMakerNewsPage);
+    };
+
+    resize = [this](unsigned long, int, int) {
+        cb_1.SetX(static_cast<int>((Width() - cb_1.Width()) * 0.5 - 650));
+        dw_1.SetWidth(Width() - 50);
+        dw_1.SetHeight(Height() - 700);
+    };
+
+    cb_2.clicked = [this] { Close(*this); };
+
+    cb_1.clicked = [this] { OpenScoreSheet(il_cj); };
+}
+
+void OpenNewResult()
+{
+    Close(w_jj);
+    Open(w_jj);
+}

@@ -1,0 +1,75 @@
+// Answering: the four answer buttons (the check boxes and keys press them
+// too) and the store of every answer with the wrong-answer book.
+#include "exam/w_mnkz_2012.h"
+
+#include "app/f_ts.h"
+#include "app/gf_getstring.h"
+#include "app/globals.h"
+
+#include <algorithm>
+
+using namespace runtime;
+
+void w_mnkz_2012::chooseOption(int ai_option)
+{
+    il_currentrow = dw_2->GetRow();
+    if (il_currentrow < 1) // a paper without questions
+        return;
+    const String ls_errorflag = dw_2->GetItemString(il_currentrow, "errorflag");
+    if (ls_errorflag == "1" || ls_errorflag == "2")
+        return;
+
+    const String ls_digit = String(ai_option);
+    const String ls_cell = "t_" + String(il_currentrow + 100);
+
+    if (is_tx == "1" || is_tx == "2") {
+        const char *letters[] = {"A", "B", "C", "D"};
+        String ls_sign = letters[ai_option - 1];
+        if (is_tx == "2")
+            ls_sign = ai_option == 1 ? "√" : "×";
+        dw_1->Modify(ls_cell + ".Text='" + ls_sign + "'");
+        // The label follows the answer as it is given, as for multiple choice.
+        st_youranswer.SetText(ls_sign);
+        f_updatedata(il_currentrow, ls_digit);
+        il_currentrow = std::min(il_currentrow + 1, il_maxrow);
+    } else if (is_tx == "0") {
+        String &ls_flag = optionFlag(ai_option);
+        ls_flag = ls_flag == "0" ? "1" : "0";
+        optionBox(ai_option).SetChecked(ls_flag == "1");
+
+        const long ll_pos = Pos(is_currentzdanswer, ls_digit);
+        if (ll_pos == 0 && ls_flag == "1")
+            is_currentzdanswer = f_ts(is_currentzdanswer, ls_digit);
+        else if (ll_pos > 0 && ls_flag == "0")
+            is_currentzdanswer.erase(static_cast<size_t>(ll_pos - 1), 1);
+        const long ll_zero = Pos(is_currentzdanswer, "0");
+        if (ll_zero > 0)
+            is_currentzdanswer.erase(static_cast<size_t>(ll_zero - 1), 1);
+
+        const String ls_letters = gf_getstring(is_currentzdanswer);
+        st_youranswer.SetText(ls_letters);
+        dw_1->Modify(ls_cell + ".Text='" + ls_letters + "'");
+        f_updatedata(il_currentrow, is_currentzdanswer);
+    }
+}
+
+int w_mnkz_2012::f_updatedata(int ai_currentrow, const String &as_zdanswer)
+{
+    dw_2->SetItem(ai_currentrow, "zdanswer", as_zdanswer);
+    dw_2->Update();
+    sqlca.Commit();
+
+    const Value lv_answer = dw_2->GetItem(dw_2->GetRow(), "answer");
+    const long ll_mno = static_cast<long>(dw_2->GetItemNumber(dw_2->GetRow(), "mno"));
+    if (lv_answer.isNull() || as_zdanswer == lv_answer.toString())
+        return 1;
+
+    // Once per question in the wrong-answer book.
+    int li_countrow = 0;
+    sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
+    if (li_countrow <= 0) {
+        sqlca.Execute("insert into t_error ( user , mno ) values ( 'kelvadorint' , ? )", {ll_mno});
+        sqlca.Commit();
+    }
+    return 1;
+}

@@ -1,0 +1,262 @@
+// The frame: its opening, the layout when the navigation bar hides and
+// shows, its menu's dispatch, the about box and closing.
+#include "app/maker.h"
+#include "frame/m_main.h"
+#include "frame/w_about.h"
+#include "frame/w_main.h"
+#include "app/w_error_trap.h"
+#include "app/w_setup.h"
+#include "running_program.h"
+#include "runtime/dw/picture.h"
+#include "runtime/ui/clock.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace runtime;
+
+class Frame : public RunningProgram {
+protected:
+    m_main &menu() { return *static_cast<m_main *>(w_main->MenuID()); }
+    // Chooses an item in the frame's menu bar.
+    void choose(MenuItem &item) { item.action()->trigger(); }
+    // The frame's controls from back to front.
+    int stackIndex(const Control &c) { return w_main->Canvas()->children().indexOf(c.widget()); }
+};
+
+TEST_F(Frame, OpensMaximizedWithTitleMenuLogoAndNavigationGroups)
+{
+    start();
+    EXPECT_EQ(w_main->Title(), "维拓练习系统  V2014.09.01    www.weituo-lianxi.example (维拓网)");
+    EXPECT_TRUE(w_main->widget()->isMaximized());
+    EXPECT_EQ(w_main->GetWindowType(), WindowType::MDI);
+
+    const QList<QAction *> bar = w_main->widget()->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 2);
+    EXPECT_EQ(bar[0]->text(), ToQString("模拟考试与练习"));
+    EXPECT_EQ(bar[1]->menu()->actions().size(), 4);
+
+    EXPECT_FALSE(LoadPicture("pic\\cat.gif").isNull());
+    EXPECT_EQ(w_main->p_logo.PictureName(), "pic\\cat.gif");
+
+    const auto &groups = w_main->uo_look.groups();
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0]->is_id, "模拟考试与练习");
+    EXPECT_EQ(groups[1]->is_text, "系统帮助");
+    std::vector<String> buttons;
+    for (const auto &g : groups)
+        for (const auto &b : g->buttons) {
+            buttons.push_back(b.id);
+            EXPECT_EQ(b.picture, "pic\\logo.gif");
+        }
+    EXPECT_EQ(buttons, (std::vector<String>{"模拟考试", "套餐练习", "错误回顾", "系统设置", "关于本软件",
+                                            "隐藏导航栏", "显示导航栏", "退出系统"}));
+
+    // The hyperlinks open their own text as the address.
+    QTest::mouseClick(w_main->shl_1.widget(), Qt::LeftButton);
+    EXPECT_EQ(opened, std::vector<String>{w_main->shl_1.Text()});
+    EXPECT_EQ(w_main->shl_1.Text(), kMakerHomePage);
+}
+
+TEST_F(Frame, StatusBarShowsTheMakerTheUserAndTheMomentOfOpening)
+{
+    SetDateTimeSource([] { return String("2014-09-07 21:05:00"); }); // a Sunday evening
+    start();
+    SetDateTimeSource(nullptr);
+    DataWindow &bar = *w_main->dw_frame_status_bar;
+    EXPECT_EQ(bar.DataObjectName(), "d_cm_status_bar");
+    EXPECT_EQ(bar.Describe("st_mess.text"), str_sys.usercorp);
+    EXPECT_EQ(bar.Describe("st_user.text"), "维拓网");
+    EXPECT_EQ(bar.Describe("st_unitname.text"), "正常");
+    ASSERT_EQ(bar.RowCount(), 1);
+    EXPECT_EQ(bar.Describe("Evaluate('day + weekname + login_date', 1)"), "2014年9月7日星期天21:05");
+
+    // Along the bottom of the work space, stretched to its width.
+    const int width = w_main->WorkSpaceWidth();
+    EXPECT_EQ(w_main->dw_frame_status_bar.Height(), 84);
+    EXPECT_EQ(w_main->dw_frame_status_bar.X(), -4);
+    EXPECT_EQ(w_main->dw_frame_status_bar.Y(), w_main->WorkSpaceHeight() - 84 + 4);
+    EXPECT_EQ(w_main->dw_frame_status_bar.Width(), width + 4);
+    EXPECT_EQ(bar.Describe("line_1.x2"), String(width));
+    EXPECT_EQ(bar.Describe("line_3.x1"), String(width));
+    EXPECT_EQ(bar.Describe("line_2.x2"), String(width - 54));
+    EXPECT_EQ(bar.Describe("st_mess.width"), String(width - 2469 - 228));
+    EXPECT_EQ(bar.Describe("p_resize.x"), String(width - 54));
+}
+
+TEST_F(Frame, BrowserStripFollowsWhetherTheSiteAnswers)
+{
+    start(); // no network
+    EXPECT_EQ(network->asked, std::vector<String>{kMakerHomePage});
+    EXPECT_FALSE(w_main->ole_web.Visible());
+    CloseAllWindows();
+
+    network.reset();
+    network = std::make_unique<FakeNetwork>(Blob("<html>ok</html>"));
+    start();
+    EXPECT_TRUE(w_main->ole_web.Visible());
+    EXPECT_EQ(w_main->ole_web.LocationURL(), kMakerNewsPage);
+    EXPECT_EQ(network->asked, (std::vector<String>{kMakerHomePage, kMakerNewsPage}));
+
+    // An empty page is no answer.
+    CloseAllWindows();
+    network.reset();
+    network = std::make_unique<FakeNetwork>(Blob());
+    start();
+    EXPECT_FALSE(w_main->ole_web.Visible());
+}
+
+TEST_F(Frame, HideAndShowMoveTheBarAndTheBackdrop)
+{
+    start();
+    const int width = w_main->WorkSpaceWidth();
+    const int height = w_main->WorkSpaceHeight();
+    auto expectShown = [&] {
+        EXPECT_EQ(w_main->uo_look.Width(), 571);
+        EXPECT_EQ(w_main->mdi_1.X(), 583);
+        EXPECT_EQ(w_main->mdi_1.Width(), width - 583);
+        EXPECT_EQ(stackIndex(w_main->mdi_1), 0); // behind everything
+    };
+    expectShown();
+    EXPECT_EQ(w_main->uo_look.Y(), 196);
+    EXPECT_EQ(w_main->uo_look.Height(), height - 84 - w_main->uo_1.Height());
+    EXPECT_EQ(w_main->mdi_1.Y(), 196);
+    EXPECT_EQ(w_main->mdi_1.Height(), w_main->uo_look.Height());
+    EXPECT_EQ(w_main->gb_1.X(), 583);
+    EXPECT_EQ(w_main->gb_1.Width(), width - 571);
+    EXPECT_EQ(w_main->p_logo.X(), width - 160 - 30);
+
+    for (int twice = 0; twice < 2; ++twice) {
+        choose(menu().m_隐藏导航栏);
+        EXPECT_EQ(w_main->uo_look.Width(), 0);
+        EXPECT_TRUE(w_main->uo_look.Visible());
+        EXPECT_EQ(w_main->mdi_1.X(), 12);
+        EXPECT_EQ(w_main->mdi_1.Width(), width - 12);
+        EXPECT_EQ(w_main->gb_1.X(), 12);
+        EXPECT_GT(stackIndex(w_main->mdi_1), stackIndex(w_main->uo_look)); // in front
+        EXPECT_GT(stackIndex(w_main->mdi_1), stackIndex(w_main->st_3));
+        EXPECT_GT(stackIndex(w_main->dw_frame_status_bar), stackIndex(w_main->mdi_1));
+    }
+    // A resize by the user keeps the bar hidden.
+    w_main->widget()->resize(900, 600);
+    EXPECT_EQ(w_main->mdi_1.X(), 12);
+    EXPECT_EQ(w_main->mdi_1.Width(), w_main->WorkSpaceWidth() - 12);
+    EXPECT_EQ(w_main->p_logo.X(), w_main->WorkSpaceWidth() - 190);
+
+    for (int twice = 0; twice < 2; ++twice) {
+        choose(menu().m_显示导航栏);
+        EXPECT_EQ(w_main->uo_look.Width(), 571);
+        EXPECT_EQ(w_main->mdi_1.X(), 583);
+        EXPECT_EQ(stackIndex(w_main->mdi_1), 0);
+    }
+    EXPECT_TRUE(menu().m_隐藏导航栏.Enabled());
+    EXPECT_TRUE(menu().m_显示导航栏.Enabled());
+}
+
+TEST_F(Frame, ANarrowWorkSpaceStopsTheLayoutAfterTheGroupBox)
+{
+    start();
+    const int logoX = w_main->p_logo.X();
+    const int barHeight = w_main->uo_look.Height();
+    w_main->Canvas()->resize(2, 400); // 9 units: li_width - 10 <= 0
+    EXPECT_EQ(w_main->WorkSpaceWidth(), 9);
+    EXPECT_EQ(w_main->gb_1.Width(), 9 - 571);
+    EXPECT_EQ(w_main->mdi_1.Width(), 9);
+    EXPECT_EQ(w_main->p_logo.X(), logoX);
+    EXPECT_EQ(w_main->uo_look.Height(), barHeight);
+
+    w_main->Canvas()->resize(3, 400); // 14 units: the whole layout
+    EXPECT_EQ(w_main->p_logo.X(), 14 - 190);
+}
+
+TEST_F(Frame, LogoAndMenuOpenTheSameModalAboutBox)
+{
+    start();
+    for (int road = 0; road < 3; ++road) {
+        std::vector<String> seen;
+        WhenOpen(w_about, [&] {
+            seen.push_back(w_about->st_1.Text());
+            EXPECT_EQ(w_about->widget()->windowModality(), Qt::ApplicationModal);
+            EXPECT_EQ(w_about->Title(), "关于本软件");
+            EXPECT_EQ(w_about->cb_1.Text(), "确 定");
+            QTest::mouseClick(w_about->cb_1.widget(), Qt::LeftButton);
+        });
+        if (road == 0)
+            QTest::mouseClick(w_main->p_logo.widget(), Qt::LeftButton);
+        else if (road == 1)
+            choose(menu().m_关于本软件);
+        else {
+            // A navigation button posts the item's clicked event.
+            w_main->uo_look.ue_button_clicked.Trigger("whatever group", "关于本软件");
+            EXPECT_FALSE(w_about.IsValid());
+            QCoreApplication::processEvents();
+        }
+        // The opener goes on only once the about box has closed.
+        EXPECT_EQ(seen, std::vector<String>{"版本信息:v2014.09.01"}) << road;
+        EXPECT_FALSE(w_about.IsValid());
+    }
+}
+
+TEST_F(Frame, NavigationDispatchPostsTheFirstSubItemOfThatText)
+{
+    start();
+    for (const char *id : {"系统帮助", "模拟考试与练习", "无此按钮", ""}) {
+        w_main->uo_look.ue_button_clicked.Trigger("系统帮助", id);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(OpenWindows().size(), 1u) << id;
+    }
+    w_main->uo_look.ue_button_clicked.Trigger("", "系统设置");
+    EXPECT_FALSE(w_setup.IsValid());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w_setup.IsValid());
+
+    // With two items of one text, only the first in menu order runs.
+    menu().m_显示导航栏.SetText("隐藏导航栏");
+    w_main->ue_show.Trigger();
+    w_main->uo_look.ue_button_clicked.Trigger("", "隐藏导航栏");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w_main->uo_look.Width(), 0);
+}
+
+TEST_F(Frame, ExitClosesTheFrameAndTheApplicationDisconnectsOnce)
+{
+    start();
+    int closes = 0;
+    SetApplicationCloseHandler([&] {
+        ++closes;
+        theApp().close();
+    });
+    menu().m_退出系统.clicked.Post();
+    runtime::Run();
+    EXPECT_FALSE(w_main.IsValid());
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(sqlca.IsConnected());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Frame, ARuntimeErrorInAMenuScriptReachesTheErrorReport)
+{
+    QTemporaryDir work; // the report's log goes to the working folder
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(work.path());
+    start();
+    menu().m_套餐练习.clicked = [] { w_about->cb_1.SetText("x"); }; // w_about is not open
+    runtime::String shown, where;
+    WhenOpen(w_error_trap, [&] {
+        shown = w_error_trap->dw_error->GetItemString(1, "message");
+        where = w_error_trap->dw_error->GetItemString(1, "where");
+        QTest::mouseClick(w_error_trap->cb_continue.widget(), Qt::LeftButton);
+    });
+    choose(menu().m_套餐练习);
+    QDir::setCurrent(previous);
+    EXPECT_EQ(shown, "Null object reference");
+    EXPECT_EQ(where, "m_main");
+    EXPECT_FALSE(w_error_trap.IsValid());
+    EXPECT_TRUE(w_main.IsValid());
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(QFile::exists(work.filePath("err_info.txt")));
+}

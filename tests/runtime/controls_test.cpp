@@ -1,0 +1,125 @@
+// Controls the examination needs: the data window control, sorted drop-down
+// lists, pictures at their own size; and the random numbers.
+#include "runtime/error.h"
+#include "runtime/random.h"
+#include "runtime/ui/datawindowcontrol.h"
+#include "runtime/ui/dropdownlist.h"
+#include "runtime/ui/picture.h"
+#include "runtime/ui/units.h"
+#include "runtime/ui/window.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPixmap>
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace runtime;
+
+namespace {
+
+class w_controls : public Window {
+public:
+    w_controls() : Window("w_controls")
+    {
+        DataObject d("d_cells");
+        d.column("a", ColumnType::Char, 1).bandHeight(Band::Detail, 200);
+        d.text("t_1", Band::Detail, 0, 0, 400, 100, "1");
+        dw_1->SetDataObject(d);
+        dw_1.Move(0, 0);
+        dw_1.Resize(800, 400);
+    }
+    DataWindowControl dw_1{*this, "dw_1"};
+    DropDownListBox ddlb_1{*this, "ddlb_1"};
+    Picture p_1{*this, "p_1"};
+};
+GlobalWindow<w_controls> controls;
+
+class Controls : public testing::Test {
+protected:
+    void SetUp() override { Open(controls); }
+    void TearDown() override
+    {
+        Close(controls);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SetSystemErrorHandler(nullptr);
+    }
+};
+
+TEST_F(Controls, DataWindowClickRunsAsAnEventAndItsErrorsTakeTheSystemErrorRoute)
+{
+    EXPECT_EQ(controls->Controls().front(), &controls->dw_1);
+    controls->dw_1->InsertRow(0);
+    std::vector<String> clicked;
+    controls->dw_1.clicked = [&](int, int, long row, String dwo) {
+        clicked.push_back(String(row) + ":" + dwo);
+        controls->dw_1->GetItemString(5, "a"); // no such row
+    };
+    std::vector<ErrorObject> errors;
+    SetSystemErrorHandler([&] { errors.push_back(error); });
+    controls->dw_1->clickAt(QPoint(UnitsToPixelsX(100), UnitsToPixelsY(50)));
+    EXPECT_EQ(clicked, (std::vector<String>{"1:t_1"}));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].Object, "dw_1");
+    EXPECT_EQ(errors[0].ObjectEvent, "clicked");
+}
+
+TEST_F(Controls, SortedListPlacesItemsAndSelectsNothingUntilTold)
+{
+    DropDownListBox &l = controls->ddlb_1;
+    l.SetSorted(true);
+    for (const char *item : {"C1--b", "A2--c", "B1--a", "A1--d"})
+        l.AddItem(item);
+    auto *combo = static_cast<QComboBox *>(l.widget());
+    std::vector<String> items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.push_back(FromQString(combo->itemText(i)));
+    EXPECT_EQ(items, (std::vector<String>{"A1--d", "A2--c", "B1--a", "C1--b"}));
+    EXPECT_EQ(l.Text(), "");
+    EXPECT_EQ(l.SelectItem(6), -1);
+    EXPECT_EQ(l.Text(), "");
+    EXPECT_EQ(l.SelectItem(2), 2);
+    EXPECT_EQ(l.AddItem("A0"), 1); // the selection stays on its item
+    EXPECT_EQ(l.Text(), "A2--c");
+    // The box shows one line, whatever the height that includes the list.
+    l.Resize(600, 500);
+    EXPECT_LT(l.widget()->height(), UnitsToPixelsY(500));
+}
+
+TEST_F(Controls, PictureAtItsOwnSizeTakesThePictureSize)
+{
+    Picture &p = controls->p_1;
+    p.Resize(2000, 1200);
+    p.SetOriginalSize(true);
+    ASSERT_TRUE(p.SetPictureName("back.bmp"));
+    EXPECT_EQ(p.widget()->size(), QSize(787, 582));
+    p.SetOriginalSize(false);
+    p.Resize(400, 400);
+    EXPECT_EQ(p.widget()->size(), QSize(UnitsToPixelsX(400), UnitsToPixelsY(400)));
+}
+
+TEST(Random, RandCoversOneToNAndReseedingFromTheClockVaries)
+{
+    std::set<int> seen;
+    for (int i = 0; i < 400; ++i) {
+        const int r = Rand(4);
+        ASSERT_TRUE(r >= 1 && r <= 4);
+        seen.insert(r);
+    }
+    EXPECT_EQ(seen.size(), 4u);
+    EXPECT_EQ(Rand(0), 1);
+    // Seeds taken in one instant still give different draws.
+    std::set<std::vector<int>> draws;
+    for (int i = 0; i < 20; ++i) {
+        Randomize(0);
+        draws.insert({Rand(1000), Rand(1000), Rand(1000)});
+    }
+    EXPECT_GT(draws.size(), 15u);
+    Randomize(7);
+    const int a = Rand(1000);
+    Randomize(7);
+    EXPECT_EQ(Rand(1000), a);
+}
+
+} // namespace
