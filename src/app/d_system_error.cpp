@@ -30,7 +30,7 @@ const Line kLines[] = {
 
 constexpr int kTop = 28;
 constexpr int kLineHeight = 56;
-constexpr int kTallHeight = 116;
+constexpr int kTallHeight = 136;
 constexpr int kGap = 24;
 
 } // namespace
