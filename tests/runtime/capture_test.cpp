@@ -1,0 +1,162 @@
+// Window handles, the mouse capture, the pointer position and the mouse
+// messages of controls.
+#include "runtime/ui/mouse.h"
+#include "runtime/ui/statictext.h"
+#include "runtime/ui/userobject.h"
+#include "runtime/ui/units.h"
+#include "runtime/ui/window.h"
+#include "runtime/win32/capture.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using namespace runtime;
+
+namespace {
+
+struct Message {
+    const char *name;
+    unsigned long flags;
+    int xpos, ypos;
+};
+
+// A user object that records its mouse messages.
+class uo_mouse : public UserObject {
+public:
+    uo_mouse(ControlParent &parent, const String &name) : UserObject(parent, name)
+    {
+        BindMouse(*this, MouseMessage::MouseMove, ue_mousemove);
+        BindMouse(*this, MouseMessage::LButtonDown, ue_lbuttondown);
+        BindMouse(*this, MouseMessage::LButtonUp, ue_lbuttonup);
+        ue_mousemove = [this](unsigned long f, int x, int y) { got.push_back({"move", f, x, y}); };
+        ue_lbuttondown = [this](unsigned long f, int x, int y) { got.push_back({"down", f, x, y}); };
+        ue_lbuttonup = [this](unsigned long f, int x, int y) { got.push_back({"up", f, x, y}); };
+    }
+    MouseEvent ue_mousemove{this, "ue_mousemove"};
+    MouseEvent ue_lbuttondown{this, "ue_lbuttondown"};
+    MouseEvent ue_lbuttonup{this, "ue_lbuttonup"};
+    StaticText st_1{*this, "st_1"};
+    std::vector<Message> got;
+};
+
+class w_mice : public Window {
+public:
+    w_mice() : Window("w_mice")
+    {
+        Resize(2000, 1600);
+        uo_a.Move(0, 0);
+        uo_a.Resize(700, 400);
+        uo_a.st_1.Move(70, 40);
+        uo_a.st_1.Resize(350, 80);
+        uo_b.Move(0, 800);
+        uo_b.Resize(700, 400);
+    }
+    uo_mouse uo_a{*this, "uo_a"};
+    uo_mouse uo_b{*this, "uo_b"};
+};
+GlobalWindow<w_mice> mice;
+
+// Sends a mouse event to a widget at a point in its own pixels, as the
+// platform would.
+void Send(QWidget *to, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton,
+          Qt::MouseButtons held = Qt::NoButton)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(to->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(to, &event);
+}
+
+class Capture : public testing::Test {
+protected:
+    void SetUp() override { Open(mice); }
+    void TearDown() override
+    {
+        ReleaseCapture();
+        Close(mice);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST(Handles, StandForTheirWidgetWhileItLives)
+{
+    auto widget = std::make_unique<QWidget>();
+    const WindowHandle handle = HandleOf(widget.get());
+    EXPECT_NE(handle, 0u);
+    EXPECT_EQ(HandleOf(widget.get()), handle);
+    EXPECT_EQ(WidgetOf(handle), widget.get());
+    QWidget other;
+    EXPECT_NE(HandleOf(&other), handle);
+    widget.reset();
+    EXPECT_EQ(WidgetOf(handle), nullptr);
+    EXPECT_EQ(WidgetOf(0), nullptr);
+    EXPECT_EQ(HandleOf(nullptr), 0u);
+}
+
+TEST_F(Capture, MouseMessagesArriveInWindowUnitsAndADisabledChildPassesThemToItsParent)
+{
+    Send(mice->uo_a.widget(), QEvent::MouseMove, {10, 20});
+    Send(mice->uo_a.widget(), QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton, Qt::LeftButton);
+    Send(mice->uo_a.widget(), QEvent::MouseButtonRelease, {10, 20}, Qt::LeftButton);
+    // A right button is no left-button message.
+    Send(mice->uo_a.widget(), QEvent::MouseButtonPress, {10, 20}, Qt::RightButton, Qt::RightButton);
+    mice->uo_a.st_1.SetEnabled(false);
+    Send(mice->uo_a.st_1.widget(), QEvent::MouseMove, {2, 3});
+    const auto &got = mice->uo_a.got;
+    ASSERT_EQ(got.size(), 4u);
+    EXPECT_STREQ(got[0].name, "move");
+    EXPECT_EQ(got[0].xpos, PixelsToUnitsX(10));
+    EXPECT_EQ(got[0].ypos, PixelsToUnitsY(20));
+    EXPECT_STREQ(got[1].name, "down");
+    EXPECT_EQ(got[1].flags, 1u);
+    EXPECT_STREQ(got[2].name, "up");
+    EXPECT_EQ(got[2].flags, 0u);
+    EXPECT_EQ(got[3].xpos, PixelsToUnitsX(UnitsToPixelsX(70) + 2));
+
+    mice->uo_a.SetEnabled(false);
+    Send(mice->uo_a.widget(), QEvent::MouseMove, {10, 20});
+    EXPECT_EQ(got.size(), 4u);
+}
+
+TEST_F(Capture, TheHolderGetsEveryMouseMessageAtItsOwnCoordinatesUntilReleased)
+{
+    const WindowHandle a = Handle(mice->uo_a);
+    EXPECT_EQ(SetCapture(a), 0u);
+    EXPECT_EQ(GetCapture(), a);
+    // A move over the other object, 200 pixels below the holder's top.
+    Send(mice->uo_b.widget(), QEvent::MouseMove, {5, 0});
+    ASSERT_EQ(mice->uo_a.got.size(), 1u);
+    EXPECT_TRUE(mice->uo_b.got.empty());
+    EXPECT_EQ(mice->uo_a.got[0].xpos, PixelsToUnitsX(5));
+    EXPECT_EQ(mice->uo_a.got[0].ypos, 800);
+
+    EXPECT_EQ(SetCapture(Handle(mice->uo_b)), a);
+    EXPECT_TRUE(ReleaseCapture());
+    EXPECT_EQ(GetCapture(), 0u);
+    Send(mice->uo_b.widget(), QEvent::MouseMove, {5, 0});
+    EXPECT_EQ(mice->uo_a.got.size(), 1u);
+    EXPECT_EQ(mice->uo_b.got.size(), 1u);
+    EXPECT_EQ(SetCapture(0), 0u);
+    EXPECT_EQ(GetCapture(), 0u);
+}
+
+TEST_F(Capture, ThePointerIsWhereTheLastMouseMessageWasAndConvertsToAClientArea)
+{
+    Send(mice->uo_b.widget(), QEvent::MouseButtonRelease, {30, 40}, Qt::LeftButton);
+    Point at;
+    ASSERT_TRUE(GetCursorPos(at));
+    const QPoint global = mice->uo_b.widget()->mapToGlobal(QPoint(30, 40));
+    EXPECT_EQ(at.x, global.x());
+    EXPECT_EQ(at.y, global.y());
+    ASSERT_TRUE(ScreenToClient(Handle(*mice), at));
+    EXPECT_EQ(at.x, 30);
+    EXPECT_EQ(at.y, 40 + UnitsToPixelsY(800));
+    Point unchanged{7, 8};
+    EXPECT_FALSE(ScreenToClient(0, unchanged));
+    EXPECT_EQ(unchanged.x, 7);
+}
+
+} // namespace
