@@ -1,5 +1,7 @@
 #include "runtime/dw/picture.h"
 
+#include "runtime/ui/stockpictures.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -19,6 +21,8 @@ QPixmap defaultLoad(const String &name)
     String path = Trim(name);
     if (path.empty())
         return {};
+    if (IsStockPictureName(path))
+        return StockPicture(path);
     std::replace(path.begin(), path.end(), '\\', '/');
     const QString resource = ":/" + ToQString(path);
     if (QFile::exists(resource))

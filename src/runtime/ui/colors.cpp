@@ -12,7 +12,11 @@ QColor ToQColor(long color)
     case kHyperLinkColor: return QColor(0, 0, 255);
     case kAppWorkspace: return QColor(171, 171, 171);
     case kWindowBackground: return QColor(255, 255, 255);
-    default: return QColor(); // transparent and unknown system colours
+    case kTransparent: return QColor();
+    default:
+        // The runtime's other colours carry the colour they stand for in
+        // their low three bytes.
+        return QColor(color & 255, (color >> 8) & 255, (color >> 16) & 255);
     }
 }
 

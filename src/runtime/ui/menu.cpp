@@ -1,5 +1,8 @@
 #include "runtime/ui/menu.h"
 
+#include "runtime/ui/units.h"
+#include "runtime/ui/window.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -84,6 +87,19 @@ void Menu::AttachTo(Window &window, QMenuBar &bar)
     window_ = &window;
     for (MenuItem *item : Item())
         bar.addAction(item->action());
+}
+
+} // namespace runtime
+
+namespace runtime {
+
+void MenuItem::PopMenu(int x, int y)
+{
+    Window *window = ParentWindow();
+    if (items_.empty() || !window)
+        return;
+    const QPoint at(UnitsToPixelsX(x), UnitsToPixelsY(y));
+    submenu()->exec(window->Canvas()->mapToGlobal(at));
 }
 
 } // namespace runtime

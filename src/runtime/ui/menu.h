@@ -50,6 +50,10 @@ public:
 
     // The sub-items, in order.
     const std::vector<MenuItem *> &Item() const { return items_; }
+    // Pops the sub-items up at x, y of the window that holds the menu (window
+    // units) and returns when the pop-up has closed. Nothing for an item
+    // without sub-items or a menu without a window.
+    void PopMenu(int x, int y);
     // The window that holds the menu; nullptr until the menu is attached.
     Window *ParentWindow() const;
     String WindowMenuName() const override;
