@@ -58,8 +58,8 @@ public:
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
-    bool Enabled() const;
-    void SetEnabled(bool enabled);
+    virtual bool Enabled() const;
+    virtual void SetEnabled(bool enabled);
     // True puts the control in front of its siblings, false behind them.
     void SetBringToTop(bool top);
     void SetFocus();

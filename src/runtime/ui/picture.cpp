@@ -30,6 +30,12 @@ bool Picture::SetPictureName(const String &name)
     return !pixmap.isNull();
 }
 
+void Picture::SetEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    widget()->setAttribute(Qt::WA_TransparentForMouseEvents, !enabled);
+}
+
 void Picture::SetOriginalSize(bool original)
 {
     originalSize_ = original;

@@ -21,6 +21,10 @@ public:
     // picture changes) instead of stretching the picture.
     void SetOriginalSize(bool original);
     bool OriginalSize() const { return originalSize_; }
+    // A disabled picture takes no mouse input (its parent gets it) but shows
+    // its picture as it is, not greyed.
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override;
     const String &URL() const { return url_; }
     void SetURL(const String &url) { url_ = url; }
 
@@ -31,6 +35,7 @@ private:
     void fitToPicture();
     String pictureName_;
     bool originalSize_ = false;
+    bool enabled_ = true;
     String url_;
 };
 
