@@ -1,6 +1,7 @@
 #include "toolbar/uo_toolbar.h"
 
 #include "runtime/ui/colors.h"
+#include "runtime/ui/paint.h"
 
 using namespace runtime;
 
@@ -12,6 +13,13 @@ uo_toolbar::uo_toolbar(ControlParent &parent, const String &name) : UserObject(p
         if (iw_parent)
             SetBackColor(iw_parent->BackColor());
     };
+    // Disabled buttons are drawn again whenever the toolbar paints.
+    ue_paint = [this] {
+        for (uo_toolbar_button *b : iuo_buttons)
+            if (!b->Enabled())
+                b->of_drawdisabled();
+    };
+    BindPaint(*this, ue_paint);
 }
 
 void uo_toolbar::createControls()

@@ -34,6 +34,8 @@ public:
     long minwidth = 0;
     long il_space = 3;
 
+    runtime::Event<> ue_paint{this, "ue_paint"};
+
     void of_readmenu(runtime::MenuItem *am_menu);
     void of_getparentwin();
     void of_setalign(const runtime::String &as_align);

@@ -1,6 +1,7 @@
 #include "toolbar/uo_toolbar_button.h"
 
 #include "runtime/ui/colors.h"
+#include "runtime/ui/paint.h"
 #include "toolbar/uo_toolbar.h"
 #include "runtime/win32/capture.h"
 
@@ -17,6 +18,11 @@ uo_toolbar_button::uo_toolbar_button(ControlParent &parent, const String &name) 
     BindMouse(*this, MouseMessage::MouseMove, ue_mousemove);
     BindMouse(*this, MouseMessage::LButtonDown, ue_lbuttondown);
     BindMouse(*this, MouseMessage::LButtonUp, ue_lbuttonup);
+    ue_paint = [this] {
+        if (!Enabled())
+            of_drawdisabled();
+    };
+    BindPaint(*this, ue_paint);
 }
 
 void uo_toolbar_button::createControls()
@@ -224,7 +230,7 @@ void uo_toolbar_button::of_enabled(bool ab_enabled)
     if (ab_enabled) {
         st_caption.SetTextColor(0);
         uo_triangle.of_setenabled(true);
-        widget()->update();
+        SetRedraw(true);
     } else {
         st_caption.SetTextColor(RGB(128, 128, 128));
         uo_triangle.of_setenabled(false);

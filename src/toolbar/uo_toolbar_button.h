@@ -60,6 +60,7 @@ public:
     runtime::MouseEvent ue_lbuttondown{this, "ue_lbuttondown"}; // flags, xpos, ypos
     runtime::MouseEvent ue_lbuttonup{this, "ue_lbuttonup"};     // flags, xpos, ypos
     runtime::MouseEvent ue_mousemove{this, "ue_mousemove"};     // flags, xpos, ypos
+    runtime::Event<> ue_paint{this, "ue_paint"};
     runtime::Event<> clicked{this, "clicked"};
 
     void of_buttontext(const runtime::String &as_text);

@@ -4,6 +4,8 @@
 #include "toolbar/uo_toolbar_button.h"
 
 #include "runtime/ui/colors.h"
+#include "runtime/ui/units.h"
+#include "runtime/win32/gdi.h"
 
 using namespace runtime;
 
@@ -41,4 +43,43 @@ void uo_toolbar_button::of_setbkcolor(long al_color)
     uo_triangle.SetBackColor(al_color);
 }
 
-void uo_toolbar_button::of_drawdisabled() {}
+// Drawn straight onto the screen: the caption embossed (a highlight copy one
+// pixel right of and below the shadow copy) and the picture greyed. Every
+// device context and bitmap taken here is given back here.
+void uo_toolbar_button::of_drawdisabled()
+{
+    // The caption, embossed
+    const DeviceContext ll_hdc = GetDC(Handle(st_caption));
+    const Rect lstr_text{0, 0, UnitsToPixelsX(st_caption.Width()), UnitsToPixelsY(st_caption.Height())};
+    const GdiObject ll_newfont = GetWindowFont(Handle(st_caption));
+    const GdiObject ll_oldfont = SelectObject(ll_hdc, ll_newfont);
+    const Rect lstr_text1{lstr_text.left + 1, lstr_text.top + 1, lstr_text.right + 1, lstr_text.bottom + 1};
+    SetBkMode(ll_hdc, BackgroundMode::Transparent);
+    SetBkColor(ll_hdc, st_caption.BackColor());
+    runtime::SetTextColor(ll_hdc, GetSysColor(SystemColor::ButtonHighlight));
+    DrawText(ll_hdc, buttontext, Len(buttontext), lstr_text1, true);
+    runtime::SetTextColor(ll_hdc, GetSysColor(SystemColor::ButtonShadow));
+    DrawText(ll_hdc, buttontext, Len(buttontext), lstr_text, true);
+    SelectObject(ll_hdc, ll_oldfont);
+    ReleaseDC(Handle(st_caption), ll_hdc);
+
+    // The picture, greyed: painted on white into a bitmap, then drawn
+    // disabled over the picture box.
+    const DeviceContext pdc = GetWindowDC(Handle(plb_1));
+    plb_1.SetBackColor(RGB(255, 255, 255));
+    const WindowHandle hwnd = Handle(plb_1);
+    const int lw = picture_size, lh = picture_size;
+    const DeviceContext hdc = GetDC(hwnd);
+    const GdiObject ll_rs = CreateCompatibleBitmap(hdc, lw, lh);
+    const DeviceContext ll_memdc = CreateCompatibleDC(hdc);
+    ReleaseDC(hwnd, hdc);
+    const GdiObject ll_old = SelectObject(ll_memdc, ll_rs);
+    PaintInto(hwnd, ll_memdc);
+    const GdiObject ll_bmp = SelectObject(ll_memdc, ll_old);
+    DeleteDC(ll_memdc);
+    plb_1.SetBackColor(BackColor());
+    if (ll_bmp)
+        DrawDisabledBitmap(pdc, ll_bmp, 0, 0);
+    ReleaseDC(Handle(plb_1), pdc);
+    DeleteObject(ll_rs);
+}

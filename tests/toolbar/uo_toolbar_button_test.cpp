@@ -2,6 +2,7 @@
 // give, picture sizes, disabled items, check and radio buttons, sub-items,
 // the button's geometry and the tooltip texts.
 #include "runtime/ui/openuserobject.h"
+#include "runtime/win32/gdi.h"
 #include "test_windows.h"
 #include "toolbar_support.h"
 
@@ -277,4 +278,47 @@ TEST_F(Toolbar, TooltipIdsRunOnAndLongTextsAreCut)
     tips.relaymsg(bar());
     // The latest registration of a window is what its tip shows.
     EXPECT_EQ(tips.window().ShownText(), String(79, 'x'));
+}
+
+// Colours in the picture box as painted: how many pixels are far from grey.
+static int colouredPixels(uo_toolbar_button &b)
+{
+    const QImage image = b.widget()->grab().toImage();
+    const QRect box = b.plb_1.widget()->geometry();
+    int coloured = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            coloured += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 40;
+        }
+    return coloured;
+}
+
+TEST_F(Toolbar, ADisabledButtonIsDrawnGreyedOnEveryPaintAndLeavesNothingBehind)
+{
+    menu().add("a", "Exit!", "退出系统").SetEnabled(false);
+    build("Bottom");
+    uo_toolbar_button &b = button(1);
+    QCoreApplication::processEvents(); // the paints, then the drawing over them
+    b.widget()->grab();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(colouredPixels(b), 0);
+    // The caption's embossed shadow copy is there in the shadow grey.
+    const QImage caption = b.widget()->grab(b.st_caption.widget()->geometry()).toImage();
+    bool shadow = false;
+    for (int y = 0; y < caption.height() && !shadow; ++y)
+        for (int x = 0; x < caption.width() && !shadow; ++x)
+            shadow = caption.pixelColor(x, y) == QColor(128, 128, 128);
+    EXPECT_TRUE(shadow);
+
+    const int live = LiveGdiObjects();
+    for (int i = 0; i < 20; ++i)
+        b.of_drawdisabled();
+    EXPECT_EQ(LiveGdiObjects(), live);
+    EXPECT_EQ(b.plb_1.BackColor(), b.BackColor());
+
+    // Enabled again: the picture in its own colours.
+    bar().of_setenabled(1, true);
+    QCoreApplication::processEvents();
+    EXPECT_GT(colouredPixels(b), 0);
 }

@@ -3,6 +3,7 @@
 #include "runtime/ui/colors.h"
 #include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
+#include "runtime/win32/gdi.h"
 
 namespace runtime {
 
@@ -53,6 +54,15 @@ void Control::SetBringToTop(bool top)
 }
 
 void Control::SetFocus() { widget_->setFocus(); }
+
+void Control::SetRedraw(bool redraw)
+{
+    widget_->setUpdatesEnabled(redraw);
+    if (redraw) {
+        ClearScreenDrawing(widget_);
+        widget_->update();
+    }
+}
 
 void Control::SetTextColor(long color)
 {

@@ -63,6 +63,9 @@ public:
     // True puts the control in front of its siblings, false behind them.
     void SetBringToTop(bool top);
     void SetFocus();
+    // False stops the control's painting; true resumes it and repaints it at
+    // once, over anything drawn onto it from outside.
+    void SetRedraw(bool redraw);
 
     long TextColor() const { return textColor_; }
     long BackColor() const { return backColor_; }
