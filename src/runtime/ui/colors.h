@@ -1,5 +1,6 @@
 // Colour values as the scripts write them: 0 to 16777215 is an RGB colour
-// (red + 256 * green + 65536 * blue); larger values name system colours.
+// (red + 256 * green + 65536 * blue); larger values name system colours,
+// except that a high byte of 1 leaves the RGB colour of the lower bytes.
 #pragma once
 
 #include <QColor>
