@@ -39,6 +39,7 @@ protected:
     void TearDown() override
     {
         runtime::ReleaseCapture();
+        uo_qq_header::ib_captured = false;
         runtime::Close(w_bar);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         runtime::SetClock(nullptr);
