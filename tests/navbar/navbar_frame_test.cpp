@@ -1,12 +1,14 @@
 // The navigation bar in the frame: built from the menu, and a click on one
 // of its buttons runs the menu item of the same text.
 #include "app/w_setup.h"
+#include "frame/w_about.h"
 #include "frame/w_main.h"
 #include "navbar/uo_qq_pb.h"
 #include "pointer.h"
 #include "running_program.h"
 
 #include <QCoreApplication>
+#include <QTest>
 
 using namespace runtime;
 
@@ -30,4 +32,30 @@ TEST_F(NavigationInTheFrame, TheFirstGroupOpensWithItsButtonsAndAClickRunsTheMen
     EXPECT_FALSE(w_setup.IsValid()); // posted: it runs once the click is over
     QCoreApplication::processEvents();
     EXPECT_TRUE(w_setup.IsValid());
+}
+
+TEST_F(NavigationInTheFrame, AButtonOfAnotherGroupOpensAModalWindowThatTakesTheMouse)
+{
+    ManualClock clock;
+    SetClock(&clock);
+    start();
+    uo_qq_pb &bar = w_main->uo_look;
+    Pointer::Click(bar.panels[1]->uo_header, 100, 40);
+    clock.Advance(Milliseconds(10000));
+    uo_qq_panel &help = *bar.panels[1];
+    ASSERT_EQ(help.movetype, "Down");
+    ASSERT_EQ(help.uo_btn1.of_text(), "关于本软件");
+
+    // The button keeps the capture after its click, but the about box shuts
+    // the frame out, so its own button gets the click that closes it.
+    bool closedByMouse = false;
+    WhenOpen(w_about, [&] {
+        QTest::mouseClick(w_about->cb_1.widget(), Qt::LeftButton);
+        closedByMouse = !w_about.IsValid();
+    });
+    Pointer::Click(help.uo_btn1);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(closedByMouse);
+    EXPECT_EQ(GetCapture(), 0u);
+    SetClock(nullptr);
 }

@@ -28,11 +28,12 @@ struct Pointer {
     {
         Send(over, QEvent::MouseButtonRelease, x, y, Qt::LeftButton);
     }
-    // Moves onto the control, presses and releases there. Two moves, as a
+    // Moves onto the control, presses and releases there. Three moves, as a
     // real pointer makes many: while another control holds the capture, the
-    // first only ends it.
+    // first may only renew it and the second end it.
     static void Click(const runtime::Control &over, int x = 100, int y = 100)
     {
+        Move(over, x, y);
         Move(over, x, y);
         Move(over, x, y);
         Press(over, x, y);

@@ -33,6 +33,12 @@ protected:
         lastGlobal = mouse->globalPosition().toPoint();
         if (!holder || target == holder || delivering_ || !target->isWidgetType())
             return false;
+        // A window that is disabled, or shut out by a modal window, loses the
+        // capture: the input goes where the pointer is.
+        if (!mayKeepCapture(holder)) {
+            holder = nullptr;
+            return false;
+        }
         // The holder alone receives the message, at its own coordinates.
         QMouseEvent redirected(mouse->type(), holder->mapFromGlobal(mouse->globalPosition()),
                                mouse->scenePosition(), mouse->globalPosition(), mouse->button(),
@@ -45,6 +51,14 @@ protected:
     }
 
 private:
+    static bool mayKeepCapture(const QWidget *widget)
+    {
+        if (!widget->isEnabled())
+            return false;
+        const QWidget *modal = QApplication::activeModalWidget();
+        return !modal || modal == widget->window() || modal->isAncestorOf(widget);
+    }
+
     bool delivering_ = false;
 };
 
