@@ -162,6 +162,17 @@ TEST_F(Capture, ADisabledHolderOrAModalWindowEndsTheCapture)
     EXPECT_EQ(GetCapture(), 0u);
 }
 
+TEST_F(Capture, TheHolderHearsOfThePointerLeavingItsWindow)
+{
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(mice->widget(), &leave);
+    EXPECT_TRUE(mice->uo_a.got.empty());
+    SetCapture(Handle(mice->uo_a));
+    QApplication::sendEvent(mice->widget(), &leave);
+    ASSERT_EQ(mice->uo_a.got.size(), 1u);
+    EXPECT_STREQ(mice->uo_a.got[0].name, "move");
+}
+
 TEST_F(Capture, ThePointerIsWhereTheLastMouseMessageWasAndConvertsToAClientArea)
 {
     Send(mice->uo_b.widget(), QEvent::MouseButtonRelease, {30, 40}, Qt::LeftButton);

@@ -26,6 +26,7 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick: break;
+        case QEvent::Leave: pointerLeft(target); return false;
         default: return false;
         }
         auto *mouse = static_cast<QMouseEvent *>(event);
@@ -51,6 +52,22 @@ protected:
     }
 
 private:
+    // Qt reports no moves once the pointer is outside the program's windows;
+    // the holder still hears of the pointer leaving its window, as one move
+    // to where the pointer now is.
+    void pointerLeft(QObject *target)
+    {
+        if (!holder || delivering_ || target != holder->window() || !mayKeepCapture(holder))
+            return;
+        const QPointF global = QCursor::pos();
+        QMouseEvent moved(QEvent::MouseMove, holder->mapFromGlobal(global), global, global, Qt::NoButton,
+                          QApplication::mouseButtons(), QApplication::keyboardModifiers());
+        delivering_ = true;
+        QPointer<QWidget> to = holder;
+        QApplication::sendEvent(to, &moved);
+        delivering_ = false;
+    }
+
     static bool mayKeepCapture(const QWidget *widget)
     {
         if (!widget->isEnabled())
