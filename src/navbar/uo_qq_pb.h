@@ -1,29 +1,57 @@
-// The frame's navigation bar: groups of buttons built from the menu. It
-// keeps the groups it is given; showing them as sliding panels comes with
-// the navigation bar itself.
+// The frame's navigation bar: up to eight groups of buttons, each shown as a
+// panel opened over the bar in the bar's window. One group is open at a time;
+// the panels before it keep their headers stacked at the top, the ones after
+// it docked at the bottom. A header click slides the panels so that its
+// group opens; a button click is raised as ue_button_clicked on the bar.
 #pragma once
 
 #include "navbar/nvo_qq_group.h"
+#include "navbar/uo_qq_panel.h"
 #include "runtime/ui/userobject.h"
+#include "runtime/ui/window.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class uo_qq_pb : public runtime::UserObject {
 public:
     uo_qq_pb(runtime::ControlParent &parent, const runtime::String &name);
+    ~uo_qq_pb() override;
 
     // Appends a group; from the ninth call on it returns the eighth group.
     nvo_qq_group *of_addgroup(const runtime::String &st_groupid, const runtime::String &st_text);
+    // The 1-based index of the first group of that id, 0 when none has it.
+    long of_findgroup(const runtime::String &st_groupid) const;
     void of_movespeed(long lg_movespeed);
     void of_draw();
+    void of_drawpanels();
     int of_resize();
+    void of_showpanel(const runtime::String &st_groupid);
+    void of_moveup(const runtime::String &st_groupid);
+    void of_movedown(const runtime::String &st_groupid);
 
-    const std::vector<std::unique_ptr<nvo_qq_group>> &groups() const { return groups_; }
-
-    // Raised for a click on one of the bar's buttons.
+    runtime::Event<runtime::String> ue_header_clicked{this, "ue_header_clicked"};                        // groupid
     runtime::Event<runtime::String, runtime::String> ue_button_clicked{this, "ue_button_clicked"}; // groupid, btnid
+    runtime::Event<> ue_deactivate{this, "ue_deactivate"};
+
+    long movespeed = 3;
+    long refreshspeed = 123;
+    std::vector<std::unique_ptr<nvo_qq_group>> groups;
+    std::vector<uo_qq_panel *> panels;
+    runtime::Window *w_parent = nullptr;
 
 private:
-    std::vector<std::unique_ptr<nvo_qq_group>> groups_;
+    // A slide moves one panel a step at a time on the window clock. A call
+    // that changes the layout first finishes a slide that is still running,
+    // so every call starts from panels at rest.
+    void startSlide(std::function<bool()> arrived, std::function<void()> step, std::function<void()> done);
+    void finishSlide();
+    void tick();
+
+    std::function<bool()> arrived_;
+    std::function<void()> step_;
+    std::function<void()> done_;
+    runtime::Clock *slideClock_ = nullptr;
+    int slideTimer_ = 0;
 };

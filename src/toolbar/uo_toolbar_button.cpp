@@ -68,7 +68,7 @@ nvo_tooltips &uo_toolbar_button::inv_tooltips()
 
 void uo_toolbar_button::constructorScript()
 {
-    of_buttontext(buttontext == "" ? tag : buttontext);
+    of_buttontext(buttontext == "" ? Tag() : buttontext);
     if (!childmenu)
         uo_triangle.SetVisible(false);
     of_setsize();

@@ -32,7 +32,6 @@ public:
     runtime::StaticText st_caption{*this, "st_caption"};
 
     runtime::String class_name = "uo_toolbar_button";
-    runtime::String tag; // the caption while buttontext is empty
     runtime::String buttontext;
     runtime::String buttontype = "Normal";
     runtime::String tooltip;

@@ -28,7 +28,7 @@ void uo_toolbar::of_readmenu(MenuItem *am_menu)
 
                 if (item->ToolbarItemSpace > 0) {
                     uo_toolbar_space *space = nullptr;
-                    OpenUserObject(win, space, static_cast<int>(ll_beginx), Y() + 10, "uo_toolbar_space");
+                    OpenUserObject(win, space, "uo_toolbar_space", static_cast<int>(ll_beginx), Y() + 10);
                     iuo_spaces.push_back(space);
                     space->SetBackColor(win.BackColor());
                     ll_beginx = ll_beginx + space->Width() + il_space;
@@ -42,7 +42,7 @@ void uo_toolbar::of_readmenu(MenuItem *am_menu)
                 }
 
                 uo_toolbar_button *button = nullptr;
-                OpenUserObject(win, button, static_cast<int>(ll_beginx), Y() + 10, "uo_toolbar_button");
+                OpenUserObject(win, button, "uo_toolbar_button", static_cast<int>(ll_beginx), Y() + 10);
                 iuo_buttons.push_back(button);
                 button->buttontext = Trim(item->ToolbarItemText);
                 button->textalign = textalign;

@@ -43,15 +43,15 @@ TEST_F(Frame, OpensMaximizedWithTitleMenuLogoAndNavigationGroups)
     EXPECT_FALSE(LoadPicture("pic\\cat.gif").isNull());
     EXPECT_EQ(w_main->p_logo.PictureName(), "pic\\cat.gif");
 
-    const auto &groups = w_main->uo_look.groups();
+    const auto &groups = w_main->uo_look.groups;
     ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(groups[0]->is_id, "模拟考试与练习");
-    EXPECT_EQ(groups[1]->is_text, "系统帮助");
+    EXPECT_EQ(groups[0]->groupid, "模拟考试与练习");
+    EXPECT_EQ(groups[1]->text, "系统帮助");
     std::vector<String> buttons;
     for (const auto &g : groups)
-        for (const auto &b : g->buttons) {
-            buttons.push_back(b.id);
-            EXPECT_EQ(b.picture, "pic\\logo.gif");
+        for (nvo_qq_node *b = g->firstnode; b; b = b->nextnode) {
+            buttons.push_back(b->btnid);
+            EXPECT_EQ(b->picnormal, "pic\\logo.gif");
         }
     EXPECT_EQ(buttons, (std::vector<String>{"模拟考试", "套餐练习", "错误回顾", "系统设置", "关于本软件",
                                             "隐藏导航栏", "显示导航栏", "退出系统"}));

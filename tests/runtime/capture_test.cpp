@@ -143,6 +143,36 @@ TEST_F(Capture, TheHolderGetsEveryMouseMessageAtItsOwnCoordinatesUntilReleased)
     EXPECT_EQ(GetCapture(), 0u);
 }
 
+TEST_F(Capture, ADisabledHolderOrAModalWindowEndsTheCapture)
+{
+    SetCapture(Handle(mice->uo_a));
+    mice->uo_a.SetEnabled(false);
+    Send(mice->uo_b.widget(), QEvent::MouseMove, {5, 0});
+    EXPECT_EQ(mice->uo_b.got.size(), 1u);
+    EXPECT_EQ(GetCapture(), 0u);
+
+    mice->uo_a.SetEnabled(true);
+    SetCapture(Handle(mice->uo_a));
+    QWidget dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QWidget button(&dialog);
+    Send(&button, QEvent::MouseMove, {1, 1});
+    EXPECT_TRUE(mice->uo_a.got.empty());
+    EXPECT_EQ(GetCapture(), 0u);
+}
+
+TEST_F(Capture, TheHolderHearsOfThePointerLeavingItsWindow)
+{
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(mice->widget(), &leave);
+    EXPECT_TRUE(mice->uo_a.got.empty());
+    SetCapture(Handle(mice->uo_a));
+    QApplication::sendEvent(mice->widget(), &leave);
+    ASSERT_EQ(mice->uo_a.got.size(), 1u);
+    EXPECT_STREQ(mice->uo_a.got[0].name, "move");
+}
+
 TEST_F(Capture, ThePointerIsWhereTheLastMouseMessageWasAndConvertsToAClientArea)
 {
     Send(mice->uo_b.widget(), QEvent::MouseButtonRelease, {30, 40}, Qt::LeftButton);

@@ -2,8 +2,11 @@
 // lists, pictures at their own size; and the random numbers.
 #include "runtime/error.h"
 #include "runtime/random.h"
+#include "runtime/ui/colors.h"
 #include "runtime/ui/datawindowcontrol.h"
 #include "runtime/ui/dropdownlist.h"
+#include "runtime/ui/openuserobject.h"
+#include "runtime/ui/userobject.h"
 #include "runtime/ui/picture.h"
 #include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
@@ -97,6 +100,37 @@ TEST_F(Controls, PictureAtItsOwnSizeTakesThePictureSize)
     p.SetOriginalSize(false);
     p.Resize(400, 400);
     EXPECT_EQ(p.widget()->size(), QSize(UnitsToPixelsX(400), UnitsToPixelsY(400)));
+}
+
+TEST_F(Controls, AUserObjectOpenedByAScriptJoinsTheControlsUntilClosed)
+{
+    const size_t before = controls->Controls().size();
+    UserObject *opened = nullptr;
+    int destroyed = 0;
+    struct uo_counted : UserObject {
+        uo_counted(ControlParent &parent, const String &name) : UserObject(parent, name) {}
+    };
+    uo_counted *uo = nullptr;
+    ASSERT_EQ(OpenUserObject(*controls, uo, "uo_counted", 73, 64), 1);
+    opened = uo;
+    EXPECT_EQ(controls->Controls().size(), before + 1);
+    EXPECT_EQ(controls->Controls().back(), opened);
+    EXPECT_EQ(opened->X(), 73);
+    EXPECT_EQ(opened->Y(), 64);
+    EXPECT_EQ(opened->ClassName(), String("uo_counted"));
+    EXPECT_TRUE(opened->widget()->isVisible());
+    opened->destructor = [&] { ++destroyed; };
+    EXPECT_EQ(CloseUserObject(*controls, *opened), 1);
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(controls->Controls().size(), before);
+    EXPECT_EQ(CloseUserObject(*controls, controls->p_1), -1);
+}
+
+TEST(Colors, AHighByteOfOneKeepsTheRgbColourOfTheLowerBytes)
+{
+    EXPECT_EQ(ToQColor(32633329), QColor(241, 241, 241));
+    EXPECT_EQ(ToQColor(RGB(1, 2, 3)), QColor(1, 2, 3));
+    EXPECT_FALSE(ToQColor(kTransparent).isValid());
 }
 
 TEST(Random, RandCoversOneToNAndReseedingFromTheClockVaries)

@@ -220,7 +220,7 @@ TEST_F(Toolbar, ButtonGeometryPerPlacement)
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.align) + (c.triangle ? " with triangle " : " ") + c.caption);
         uo_toolbar_button *b = nullptr;
-        OpenUserObject(*host, b, 0, 0, "uo_toolbar_button");
+        OpenUserObject(*host, b, "uo_toolbar_button", 0, 0);
         b->buttontext = c.caption;
         b->textalign = c.align;
         b->of_childmenu(c.triangle);

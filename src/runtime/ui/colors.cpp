@@ -6,6 +6,9 @@ QColor ToQColor(long color)
 {
     if (color >= 0 && color <= 0xFFFFFF)
         return QColor(color & 255, (color >> 8) & 255, (color >> 16) & 255);
+    // A design colour stored with the high byte 1 is its own low three bytes.
+    if ((color >> 24) == 1)
+        return ToQColor(color & 0xFFFFFF);
     switch (color) {
     case kButtonFace: return QColor(240, 240, 240);
     case kWindowText: return QColor(0, 0, 0);

@@ -1,5 +1,7 @@
 // Colour values as the scripts write them: 0 to 16777215 is an RGB colour
-// (red + 256 * green + 65536 * blue); larger values name system colours.
+// (red + 256 * green + 65536 * blue); larger values name system colours
+// and transparency, and any other stands for the RGB colour of its lower
+// three bytes.
 #pragma once
 
 #include <QColor>

@@ -8,7 +8,7 @@
 namespace runtime {
 
 Control::Control(ControlParent &parent, const String &name, QWidget *widget)
-    : PowerObject(name, &parent.AsObject()), widget_(widget)
+    : PowerObject(name, &parent.AsObject()), owner_(&parent), widget_(widget)
 {
     widget->setParent(parent.Canvas());
     widget->setFont(ToQFont(font_));
@@ -20,7 +20,11 @@ Control::Control(ControlParent &parent, const String &name, QWidget *widget)
     applyColors();
 }
 
-Control::~Control() { delete widget_; }
+Control::~Control()
+{
+    std::erase(owner_->controls_, this);
+    delete widget_;
+}
 
 void Control::Move(int x, int y)
 {

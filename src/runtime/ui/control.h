@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 namespace runtime {
@@ -36,7 +37,11 @@ public:
 
 private:
     friend class Control;
+    friend void AdoptControl(ControlParent &parent, std::unique_ptr<Control> control);
+    friend int CloseUserObject(ControlParent &parent, Control &control);
     std::vector<Control *> controls_;
+    // Controls that scripts opened at run time; they go before the list above.
+    std::vector<std::unique_ptr<Control>> opened_;
 };
 
 class Control : public PowerObject {
@@ -75,6 +80,9 @@ public:
     void SetFont(const Font &font);
     // The mouse pointer by its stock name ("HyperLink!", "Arrow!", ...).
     void SetPointer(const String &pointer);
+    // Free text that the program keeps with the control.
+    const String &Tag() const { return tag_; }
+    void SetTag(const String &tag) { tag_ = tag; }
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int order) { tabOrder_ = order; }
 
@@ -91,6 +99,7 @@ protected:
     virtual void applyColors();
 
 private:
+    ControlParent *owner_;
     QPointer<QWidget> widget_;
     int x_ = 0, y_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
@@ -98,6 +107,7 @@ private:
     long backColor_ = 67108864; // button face
     Font font_;
     int tabOrder_ = 0;
+    String tag_;
 };
 
 } // namespace runtime

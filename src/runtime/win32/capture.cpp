@@ -26,6 +26,7 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick: break;
+        case QEvent::Leave: pointerLeft(target); return false;
         default: return false;
         }
         auto *mouse = static_cast<QMouseEvent *>(event);
@@ -33,6 +34,12 @@ protected:
         lastGlobal = mouse->globalPosition().toPoint();
         if (!holder || target == holder || delivering_ || !target->isWidgetType())
             return false;
+        // A window that is disabled, or shut out by a modal window, loses the
+        // capture: the input goes where the pointer is.
+        if (!mayKeepCapture(holder)) {
+            holder = nullptr;
+            return false;
+        }
         // The holder alone receives the message, at its own coordinates.
         QMouseEvent redirected(mouse->type(), holder->mapFromGlobal(mouse->globalPosition()),
                                mouse->scenePosition(), mouse->globalPosition(), mouse->button(),
@@ -45,6 +52,30 @@ protected:
     }
 
 private:
+    // Qt reports no moves once the pointer is outside the program's windows;
+    // the holder still hears of the pointer leaving its window, as one move
+    // to where the pointer now is.
+    void pointerLeft(QObject *target)
+    {
+        if (!holder || delivering_ || target != holder->window() || !mayKeepCapture(holder))
+            return;
+        const QPointF global = QCursor::pos();
+        QMouseEvent moved(QEvent::MouseMove, holder->mapFromGlobal(global), global, global, Qt::NoButton,
+                          QApplication::mouseButtons(), QApplication::keyboardModifiers());
+        delivering_ = true;
+        QPointer<QWidget> to = holder;
+        QApplication::sendEvent(to, &moved);
+        delivering_ = false;
+    }
+
+    static bool mayKeepCapture(const QWidget *widget)
+    {
+        if (!widget->isEnabled())
+            return false;
+        const QWidget *modal = QApplication::activeModalWidget();
+        return !modal || modal == widget->window() || modal->isAncestorOf(widget);
+    }
+
     bool delivering_ = false;
 };
 

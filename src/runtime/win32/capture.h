@@ -2,7 +2,8 @@
 // them to a program.
 //
 // While a window holds the capture, every mouse message of the program goes
-// to it, with positions relative to it, wherever the pointer is. The pointer
+// to it, with positions relative to it, wherever the pointer is, until it is
+// released or the window is disabled or shut out by a modal window. The pointer
 // position is that of the last mouse message the program saw, in screen
 // pixels.
 #pragma once
