@@ -91,6 +91,34 @@ TEST_F(Toolbar, ChangingThePlacementOfABuiltRowLaysItOutAgain)
     EXPECT_EQ(button(1).X(), 61);
 }
 
+TEST_F(Toolbar, WhatTheMenuGivesAndWhatItDoesNot)
+{
+    // No menu: the toolbar hides itself and opens nothing.
+    bar().of_readmenu(nullptr);
+    EXPECT_FALSE(bar().Visible());
+    EXPECT_TRUE(bar().iuo_buttons.empty());
+    EXPECT_EQ(bar().minwidth, 0);
+    EXPECT_EQ(bar().Height(), 25);
+
+    // A menu whose items have no items: the 40 units before the row.
+    bar().SetVisible(true);
+    bar().of_readmenu(host->MenuID());
+    EXPECT_EQ(bar().minwidth, 40);
+
+    // Hidden items still get their buttons; texts lose their blanks, the
+    // picture name keeps them.
+    MenuItem &item = menu().add("a", " Exit! ", "  退出系统 ");
+    item.SetVisible(false);
+    item.ToolbarItemVisible = false;
+    item.MicroHelp = " 退出 ";
+    bar().of_readmenu(host->MenuID());
+    ASSERT_EQ(bar().iuo_buttons.size(), 1u);
+    EXPECT_EQ(button(1).buttontext, "退出系统");
+    EXPECT_EQ(button(1).tooltip, "退出");
+    EXPECT_EQ(button(1).picture_name, " Exit! ");
+    EXPECT_EQ(button(1).picture_size, 32); // never given a size
+}
+
 TEST_F(Toolbar, ButtonSizeIs24Or16)
 {
     for (const auto &[given, pixels] : {std::pair{24, 24}, {16, 16}, {32, 16}, {0, 16}}) {
