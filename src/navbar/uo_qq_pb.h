@@ -23,16 +23,27 @@ public:
     nvo_qq_group *of_addgroup(const runtime::String &st_groupid, const runtime::String &st_text);
     // The 1-based index of the first group of that id, 0 when none has it.
     long of_findgroup(const runtime::String &st_groupid) const;
+    // The slide step becomes 3 × lg_movespeed for 1 to 20 except 6; any
+    // other value leaves it.
     void of_movespeed(long lg_movespeed);
+    // Opens one panel per group, the first open and the others docked.
     void of_draw();
     void of_drawpanels();
+    // Lays the panels out again for the bar's y and height. Returns 1.
     int of_resize();
+    // Opens a group from code.
     void of_showpanel(const runtime::String &st_groupid);
+    // Opens a docked group: it slides up under the headers at the top.
     void of_moveup(const runtime::String &st_groupid);
+    // Opens a group of the top stack: the open panel slides down and docks.
     void of_movedown(const runtime::String &st_groupid);
 
-    runtime::Event<runtime::String> ue_header_clicked{this, "ue_header_clicked"};                        // groupid
+    // Raised by a panel whose header was clicked: opens that group.
+    runtime::Event<runtime::String> ue_header_clicked{this, "ue_header_clicked"}; // groupid
+    // Raised by a panel for a click on one of its buttons; the host gives it
+    // its behaviour.
     runtime::Event<runtime::String, runtime::String> ue_button_clicked{this, "ue_button_clicked"}; // groupid, btnid
+    // Returns every button of every panel to its flat look.
     runtime::Event<> ue_deactivate{this, "ue_deactivate"};
 
     long movespeed = 3;
