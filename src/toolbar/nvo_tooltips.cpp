@@ -18,7 +18,7 @@ int nvo_tooltips::addtool(Control &object, const String &tiptext, int)
     const int uid = static_cast<int>(toolid);
     toolid = toolid + 1;
     const QRect rect(0, 0, UnitsToPixelsX(object.Width()), UnitsToPixelsY(object.Height()));
-    if (!hwndtt.AddTool(object.widget(), uid, rect, Left(tiptext, kTipBlock - 1)))
+    if (!hwndtt.AddTool(object.widget(), uid, rect, LeftWhole(tiptext, kTipBlock - 1)))
         return -1;
     return uid;
 }

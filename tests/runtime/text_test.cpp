@@ -21,6 +21,14 @@ TEST(Text, CountsAndCutsBytes)
     EXPECT_EQ(Right(s, 99), s);
 }
 
+TEST(Text, LeftWholeKeepsDoubleByteCharactersWhole)
+{
+    EXPECT_EQ(LeftWhole("a练习", 2), "a");
+    EXPECT_EQ(LeftWhole("a练习", 3), "a练");
+    EXPECT_EQ(LeftWhole("练习", 99), "练习");
+    EXPECT_EQ(LeftWhole("练", 0), "");
+}
+
 TEST(Text, TrimRemovesBlanksOnly)
 {
     EXPECT_EQ(Trim("  a b \t "), "a b \t");

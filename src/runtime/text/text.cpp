@@ -35,6 +35,19 @@ String Left(const String &s, long n)
     return s.substr(0, static_cast<size_t>(n));
 }
 
+String LeftWhole(const String &s, long n)
+{
+    long end = 0;
+    while (end < Len(s)) {
+        const auto c = static_cast<unsigned char>(s[static_cast<size_t>(end)]);
+        const long width = (c >= 0x81 && c <= 0xFE && end + 1 < Len(s)) ? 2 : 1;
+        if (end + width > n)
+            break;
+        end += width;
+    }
+    return Left(s, end);
+}
+
 String Right(const String &s, long n)
 {
     if (n <= 0)

@@ -31,6 +31,8 @@ struct String : std::string {
 long Len(const String &s);
 // The first n bytes (all when n exceeds the length, none when n <= 0).
 String Left(const String &s, long n);
+// At most n bytes from the left, without cutting a double-byte character in two.
+String LeftWhole(const String &s, long n);
 // The last n bytes.
 String Right(const String &s, long n);
 // n bytes from the 1-based position start; n < 0 means to the end.
