@@ -1,4 +1,5 @@
 #include "runtime/win32/gdi.h"
+#include "runtime/win32/gdi_context.h"
 
 #include "runtime/ui/colors.h"
 
@@ -10,6 +11,34 @@
 #include <map>
 
 namespace runtime {
+
+using namespace gdi_detail;
+
+namespace gdi_detail {
+
+Tables &tables()
+{
+    static Tables t;
+    return t;
+}
+
+Context *contextOf(DeviceContext hdc)
+{
+    auto found = tables().contexts.find(hdc);
+    return found == tables().contexts.end() ? nullptr : &found->second;
+}
+
+QImage *surfaceOf(Context &dc)
+{
+    if (dc.target)
+        return dc.target;
+    if (dc.window)
+        return &dc.screen;
+    auto found = tables().objects.find(dc.bitmap);
+    return found == tables().objects.end() ? nullptr : &found->second.bitmap;
+}
+
+} // namespace gdi_detail
 
 namespace {
 
@@ -40,54 +69,6 @@ ScreenLayer *layerOf(QWidget *window, bool make)
     if (!layer && make)
         layer = new ScreenLayer(window);
     return layer;
-}
-
-struct Context {
-    QPointer<QWidget> window; // null for a memory context
-    QImage screen;            // what a window context has drawn so far
-    GdiObject font = 0;
-    GdiObject bitmap = 0; // the bitmap selected into a memory context
-    long textColor = 0;
-    long backColor = RGB(255, 255, 255);
-    BackgroundMode mode = BackgroundMode::Opaque;
-};
-
-struct Object {
-    QImage bitmap;
-    QFont font;
-    bool isFont = false;
-};
-
-// The bitmap every memory context is made with.
-constexpr GdiObject kStockBitmap = 1;
-
-struct Tables {
-    unsigned long next = 100;
-    std::map<DeviceContext, Context> contexts;
-    std::map<GdiObject, Object> objects;     // bitmaps made by programs
-    std::map<WindowHandle, GdiObject> fonts; // windows' own fonts
-    std::map<GdiObject, QFont> fontOf;
-};
-
-Tables &tables()
-{
-    static Tables t;
-    return t;
-}
-
-Context *contextOf(DeviceContext hdc)
-{
-    auto found = tables().contexts.find(hdc);
-    return found == tables().contexts.end() ? nullptr : &found->second;
-}
-
-// The image a context draws into; null when it has none.
-QImage *surfaceOf(Context &dc)
-{
-    if (dc.window)
-        return &dc.screen;
-    auto found = tables().objects.find(dc.bitmap);
-    return found == tables().objects.end() ? nullptr : &found->second.bitmap;
 }
 
 DeviceContext windowContext(WindowHandle hwnd)
@@ -169,10 +150,13 @@ bool DeleteDC(DeviceContext hdc)
 
 bool DeleteObject(GdiObject object)
 {
-    for (const auto &[hdc, dc] : tables().contexts)
-        if (dc.bitmap == object)
+    Tables &t = tables();
+    if (t.stock.count(object))
+        return false;
+    for (const auto &[hdc, dc] : t.contexts)
+        if (dc.bitmap == object || dc.pen == object || dc.brush == object)
             return false; // still selected
-    return tables().objects.erase(object) > 0;
+    return t.objects.erase(object) + t.pens.erase(object) + t.brushes.erase(object) > 0;
 }
 
 GdiObject SelectObject(DeviceContext hdc, GdiObject object)
@@ -185,7 +169,17 @@ GdiObject SelectObject(DeviceContext hdc, GdiObject object)
         dc->font = object;
         return before ? before : object;
     }
-    if (dc->window || (object != kStockBitmap && !tables().objects.count(object)))
+    if (tables().pens.count(object)) {
+        const GdiObject before = dc->pen ? dc->pen : GetStockObject(StockObject::BlackPen);
+        dc->pen = object;
+        return before;
+    }
+    if (tables().brushes.count(object)) {
+        const GdiObject before = dc->brush ? dc->brush : GetStockObject(StockObject::WhiteBrush);
+        dc->brush = object;
+        return before;
+    }
+    if (dc->window || dc->target || (object != kStockBitmap && !tables().objects.count(object)))
         return 0;
     const GdiObject before = dc->bitmap;
     dc->bitmap = object;
@@ -224,7 +218,22 @@ void SetTextColor(DeviceContext hdc, long color)
 
 long GetSysColor(SystemColor index)
 {
-    return index == SystemColor::ButtonHighlight ? RGB(255, 255, 255) : RGB(128, 128, 128);
+    // One fixed scheme: the classic grey desktop.
+    switch (index) {
+    case SystemColor::Background: return RGB(58, 110, 165);
+    case SystemColor::ActiveCaption: return RGB(10, 36, 106);
+    case SystemColor::Menu: return RGB(212, 208, 200);
+    case SystemColor::Window: return RGB(255, 255, 255);
+    case SystemColor::MenuText: return RGB(0, 0, 0);
+    case SystemColor::WindowText: return RGB(0, 0, 0);
+    case SystemColor::Highlight: return RGB(10, 36, 106);
+    case SystemColor::HighlightText: return RGB(255, 255, 255);
+    case SystemColor::ButtonFace: return RGB(212, 208, 200);
+    case SystemColor::ButtonShadow: return RGB(128, 128, 128);
+    case SystemColor::ButtonHighlight: return RGB(255, 255, 255);
+    case SystemColor::InfoBackground: return RGB(255, 255, 225);
+    }
+    return RGB(0, 0, 0);
 }
 
 void DrawText(DeviceContext hdc, const String &text, long count, const Rect &rect, bool centred)
@@ -293,6 +302,11 @@ void ClearScreenDrawing(QWidget *widget)
     }
 }
 
-int LiveGdiObjects() { return static_cast<int>(tables().contexts.size() + tables().objects.size()); }
+int LiveGdiObjects()
+{
+    const Tables &t = tables();
+    const std::size_t made = t.pens.size() + t.brushes.size() - t.stock.size();
+    return static_cast<int>(t.contexts.size() + t.objects.size() + made + t.icons.size());
+}
 
 } // namespace runtime

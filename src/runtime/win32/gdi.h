@@ -36,18 +36,35 @@ GdiObject CreateCompatibleBitmap(DeviceContext hdc, int width, int height);
 bool DeleteDC(DeviceContext hdc);
 bool DeleteObject(GdiObject object);
 
-// Selects a font or a bitmap (a bitmap into a memory context only) and
-// returns the one of the same kind selected before; 0 when it fails.
+// Selects a font, pen, brush or bitmap (a bitmap into a memory context only)
+// and returns the one of the same kind selected before; 0 when it fails.
 GdiObject SelectObject(DeviceContext hdc, GdiObject object);
 // The font a window draws its text in.
 GdiObject GetWindowFont(WindowHandle hwnd);
+
+// The objects every program shares; never deleted.
+enum class StockObject { WhiteBrush = 0, LightGrayBrush = 1, WhitePen = 6, BlackPen = 7, SystemFont = 13 };
+GdiObject GetStockObject(StockObject which);
 
 enum class BackgroundMode { Transparent = 1, Opaque = 2 };
 void SetBkMode(DeviceContext hdc, BackgroundMode mode);
 void SetBkColor(DeviceContext hdc, long color);
 void SetTextColor(DeviceContext hdc, long color);
 
-enum class SystemColor { ButtonShadow = 16, ButtonHighlight = 20 };
+enum class SystemColor {
+    Background = 1,
+    ActiveCaption = 2,
+    Menu = 4,
+    Window = 5,
+    MenuText = 7,
+    WindowText = 8,
+    Highlight = 13,
+    HighlightText = 14,
+    ButtonFace = 15,
+    ButtonShadow = 16,
+    ButtonHighlight = 20,
+    InfoBackground = 24,
+};
 long GetSysColor(SystemColor index);
 
 // Draws the first count bytes of text in rect, centred across it when

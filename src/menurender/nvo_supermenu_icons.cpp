@@ -1,0 +1,52 @@
+#include "menurender/nvo_supermenu_class.h"
+
+#include "runtime/ui/stockpictures.h"
+#include "runtime/win32/shapes.h"
+
+using namespace runtime;
+
+namespace {
+
+// The first 16-pixel square of a bitmap, its top-left colour transparent.
+long iconOfBitmap(nvo_supermenu_class &menu, GdiObject bitmap)
+{
+    const IconHandle icon = IconFromBitmap(bitmap, 16, menu.of_getmaskcolor(bitmap));
+    DeleteObject(bitmap);
+    return static_cast<long>(icon);
+}
+
+} // namespace
+
+long nvo_supermenu_class::of_geticonhandle(const String &as_iconname)
+{
+    if (Pos(Lower(as_iconname), ".ico") > 0)
+        return static_cast<long>(LoadIconFile(as_iconname));
+    if (Pos(Lower(as_iconname), ".bmp") > 0)
+        return iconOfBitmap(*this, LoadBitmapFile(as_iconname, 16, 16));
+    if (Pos(as_iconname, "!") > 0)
+        return static_cast<long>(IconFromImage(StockPicture(as_iconname).toImage()));
+    return 0;
+}
+
+long nvo_supermenu_class::of_getmaskcolor(GdiObject al_bitmaphandle)
+{
+    long mask = -1;
+    if (const DeviceContext memory = CreateCompatibleDC(0)) {
+        const GdiObject previous = SelectObject(memory, al_bitmaphandle);
+        if (previous != 0) {
+            mask = GetPixel(memory, 0, 0);
+            SelectObject(memory, previous);
+        }
+        DeleteDC(memory);
+    }
+    return mask;
+}
+
+void nvo_supermenu_class::of_setmenuicon(const String &as_type, const String &as_itemname,
+                                         const String &as_icon)
+{
+    const String type = Upper(as_type);
+    const int row = type == "BYID" || type == "ID" ? of_find_bymenuid(as_itemname) : of_find_byname(as_itemname);
+    if (row != 0 && ist_menuinfo[row - 1].hicon == 0)
+        ist_menuinfo[row - 1].hicon = of_geticonhandle(as_icon);
+}
