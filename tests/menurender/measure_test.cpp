@@ -1,0 +1,98 @@
+// Answering measure-item requests of registered items.
+#include "menurender_support.h"
+
+#include "runtime/win32/handles.h"
+
+#include <QFontMetrics>
+
+using namespace runtime;
+
+namespace {
+
+class Measuring : public testing::Test {
+protected:
+    void SetUp() override { renderer.of_registerwindow(host); }
+
+    MeasureItemRecord measure(unsigned long itemData, unsigned long ctlType = kOwnerDrawMenu)
+    {
+        MeasureItemRecord record{ctlType, 7, 8, 111, 222, itemData};
+        RecordLease lease(record);
+        unsigned long childid = 0;
+        long number = lease.number();
+        renderer.of_measureitem(childid, number);
+        return record;
+    }
+    // The width of text in the system font.
+    static long widthOf(const char *text)
+    {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const DeviceContext dc = CreateImageDC(image);
+        SelectObject(dc, GetStockObject(StockObject::SystemFont));
+        const long width = GetTextExtentPoint32(dc, text, Len(text)).cx;
+        DeleteDC(dc);
+        return width;
+    }
+
+    w_render_host host;
+    m_render &menu = host.menu();
+    nvo_supermenu_class renderer;
+};
+
+TEST_F(Measuring, RequestsForAnythingButAKnownMenuItemChangeNothing)
+{
+    for (const MeasureItemRecord &record : {measure(1, 2), measure(0), measure(99)}) {
+        EXPECT_EQ(record.itemWidth, 111u);
+        EXPECT_EQ(record.itemHeight, 222u);
+        EXPECT_EQ(record.ctlId, 7u);
+        EXPECT_EQ(record.itemId, 8u);
+    }
+    // A number that stands for no record is ignored.
+    unsigned long childid = 0;
+    long nothing = 123456;
+    EXPECT_EQ(renderer.of_measureitem(childid, nothing), 0);
+}
+
+TEST_F(Measuring, SeparatorsAreAThirdOfTheMenuBarHighAndNoWidth)
+{
+    const MeasureItemRecord line = measure(2);
+    EXPECT_EQ(line.itemHeight, 6u); // a menu bar of 19 pixels
+    EXPECT_EQ(line.itemWidth, 0u);
+}
+
+TEST_F(Measuring, ItemsAreTheirTextWideInTheSystemFontPlusTheIconColumn)
+{
+    EXPECT_EQ(measure(4).itemHeight, 22u);
+    EXPECT_EQ(measure(4).itemWidth, static_cast<unsigned long>(widthOf("Copy") + 22));
+
+    // The text is trimmed; the registered shortcut key is glued on when the
+    // text holds no tab, and a tabbed text is measured as it is.
+    menu.m_copy.SetText("  Copy  ");
+    EXPECT_EQ(measure(4).itemWidth, static_cast<unsigned long>(widthOf("Copy") + 22));
+    menu.m_open.SetText("Open");
+    EXPECT_EQ(measure(1).itemWidth, static_cast<unsigned long>(widthOf("OpenCtrl+O") + 22));
+    menu.m_open.SetText("Open\tCtrl+P");
+    EXPECT_EQ(measure(1).itemWidth, static_cast<unsigned long>(widthOf("Open\tCtrl+P") + 22));
+
+    // " - " is no separator.
+    menu.m_copy.SetText(" - ");
+    EXPECT_EQ(measure(4).itemHeight, 22u);
+    EXPECT_EQ(measure(4).itemWidth, static_cast<unsigned long>(widthOf("-") + 22));
+}
+
+TEST_F(Measuring, AMenuBarRowHasNoIconColumn)
+{
+    // Items of a menu already registered elsewhere carry that renderer's
+    // numbers: a second window gives fresh ones.
+    w_render_host other;
+    nvo_supermenu_class bare;
+    bare.of_registerwindow(other);
+    ASSERT_EQ(bare.of_add(50, "Copy", other.menu().m_copy, 0), 7);
+    MeasureItemRecord record{kOwnerDrawMenu, 0, 0, 0, 0, 50};
+    RecordLease lease(record);
+    unsigned long childid = 0;
+    long number = lease.number();
+    bare.of_measureitem(childid, number);
+    EXPECT_EQ(record.itemWidth, static_cast<unsigned long>(widthOf("Copy")));
+}
+
+} // namespace
