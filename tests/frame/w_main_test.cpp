@@ -9,6 +9,8 @@
 #include "running_program.h"
 #include "runtime/dw/picture.h"
 #include "runtime/ui/clock.h"
+#include "runtime/win32/ownerdraw.h"
+#include "runtime/win32/shapes.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -259,4 +261,29 @@ TEST_F(Frame, ARuntimeErrorInAMenuScriptReachesTheErrorReport)
     EXPECT_TRUE(w_main.IsValid());
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(QFile::exists(work.filePath("err_info.txt")));
+}
+
+TEST_F(Frame, ItsMenuRendererHasNothingRegisteredSoRequestsChangeNothing)
+{
+    start();
+    EXPECT_TRUE(w_main->inv_supermenu.items().empty());
+
+    MeasureItemRecord measure{kOwnerDrawMenu, 0, 0, 40, 20, 1};
+    RecordLease measureLease(measure);
+    w_main->ue_measureitem.Trigger(0, measureLease.number());
+    EXPECT_EQ(measure.itemWidth, 40u);
+    EXPECT_EQ(measure.itemHeight, 20u);
+
+    QImage image(50, 20, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    DrawItemRecord draw;
+    draw.ctlType = kOwnerDrawMenu;
+    draw.hdc = CreateImageDC(image);
+    draw.rcItem = {0, 0, 50, 20};
+    draw.itemData = 1;
+    draw.itemState = kItemSelected;
+    RecordLease drawLease(draw);
+    w_main->ue_drawitem.Trigger(0, drawLease.number());
+    DeleteDC(draw.hdc);
+    EXPECT_EQ(image.pixelColor(25, 10), QColor(Qt::blue));
 }

@@ -1,0 +1,224 @@
+// Pens, brushes, shapes, icons, owner-draw records and menus by handle.
+#include "runtime/ui/colors.h"
+#include "runtime/ui/menu.h"
+#include "runtime/ui/window.h"
+#include "runtime/win32/icons.h"
+#include "runtime/win32/menus.h"
+#include "runtime/win32/ownerdraw.h"
+#include "runtime/win32/shapes.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+using namespace runtime;
+
+namespace {
+
+const long kGround = RGB(1, 2, 3);
+
+struct Canvas {
+    Canvas(int width = 20, int height = 20) : image(width, height, QImage::Format_RGB32)
+    {
+        image.fill(ToQColor(kGround));
+        hdc = CreateImageDC(image);
+    }
+    ~Canvas() { DeleteDC(hdc); }
+    long at(int x, int y) const { return GetPixel(hdc, x, y); }
+    QImage image;
+    DeviceContext hdc;
+};
+
+TEST(Shapes, FillsAreExclusiveOfRightAndBottomAndTakeUpsideDownRectangles)
+{
+    Canvas canvas;
+    const GdiObject red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(canvas.hdc, Rect{2, 10, 5, 4}, red); // bottom above top
+    EXPECT_EQ(canvas.at(2, 4), RGB(255, 0, 0));
+    EXPECT_EQ(canvas.at(4, 9), RGB(255, 0, 0));
+    EXPECT_EQ(canvas.at(5, 9), kGround);
+    EXPECT_EQ(canvas.at(4, 10), kGround);
+    EXPECT_TRUE(DeleteObject(red));
+    EXPECT_EQ(canvas.at(-1, 0), -1);
+    EXPECT_EQ(GetPixel(0, 0, 0), -1);
+}
+
+TEST(Shapes, LinesLeaveTheirEndPointAndMoveOn)
+{
+    Canvas canvas;
+    const GdiObject pen = CreatePen(1, RGB(0, 255, 0));
+    const GdiObject before = SelectObject(canvas.hdc, pen);
+    EXPECT_EQ(before, GetStockObject(StockObject::BlackPen));
+    MoveToEx(canvas.hdc, 2, 5);
+    LineTo(canvas.hdc, 8, 5);
+    LineTo(canvas.hdc, 8, 9); // from where the last line ended
+    EXPECT_EQ(canvas.at(2, 5), RGB(0, 255, 0));
+    EXPECT_EQ(canvas.at(7, 5), RGB(0, 255, 0));
+    EXPECT_EQ(canvas.at(8, 5), RGB(0, 255, 0));
+    EXPECT_EQ(canvas.at(8, 8), RGB(0, 255, 0));
+    EXPECT_EQ(canvas.at(8, 9), kGround);
+    EXPECT_FALSE(DeleteObject(pen)) << "still selected";
+    EXPECT_EQ(SelectObject(canvas.hdc, before), pen);
+    EXPECT_TRUE(DeleteObject(pen));
+}
+
+TEST(Shapes, RectanglesFrameWithThePenAndFillWithTheBrush)
+{
+    Canvas canvas;
+    const GdiObject pen = CreatePen(1, RGB(0, 0, 0)), brush = CreateSolidBrush(RGB(0, 0, 255));
+    const GdiObject oldPen = SelectObject(canvas.hdc, pen), oldBrush = SelectObject(canvas.hdc, brush);
+    EXPECT_EQ(oldBrush, GetStockObject(StockObject::WhiteBrush));
+    Rectangle(canvas.hdc, 2, 2, 10, 8);
+    EXPECT_EQ(canvas.at(2, 2), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.at(9, 7), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.at(5, 5), RGB(0, 0, 255));
+    EXPECT_EQ(canvas.at(10, 5), kGround);
+    SelectObject(canvas.hdc, oldPen);
+    SelectObject(canvas.hdc, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
+TEST(Shapes, StockObjectsAndSystemBrushesStayAndMadeObjectsAreCounted)
+{
+    const int live = LiveGdiObjects();
+    EXPECT_FALSE(DeleteObject(GetStockObject(StockObject::WhiteBrush)));
+    EXPECT_FALSE(DeleteObject(GetSysColorBrush(SystemColor::Highlight)));
+    EXPECT_EQ(GetSysColorBrush(SystemColor::Highlight), GetSysColorBrush(SystemColor::Highlight));
+    const GdiObject brush = CreateSolidBrush(RGB(1, 1, 1));
+    EXPECT_EQ(LiveGdiObjects(), live + 1);
+    DeleteObject(brush);
+    EXPECT_EQ(LiveGdiObjects(), live);
+}
+
+TEST(Shapes, RaisedEdgeIsLightAboveAndLeftAndLeavesItsInside)
+{
+    Canvas canvas;
+    DrawRaisedEdge(canvas.hdc, Rect{2, 2, 12, 12});
+    EXPECT_EQ(canvas.at(2, 6), GetSysColor(SystemColor::ButtonHighlight));
+    EXPECT_EQ(canvas.at(6, 2), GetSysColor(SystemColor::ButtonHighlight));
+    EXPECT_EQ(canvas.at(11, 6), GetSysColor(SystemColor::ButtonShadow));
+    EXPECT_EQ(canvas.at(6, 11), GetSysColor(SystemColor::ButtonShadow));
+    EXPECT_EQ(canvas.at(6, 6), kGround);
+}
+
+TEST(Shapes, TextExtentGrowsWithTheTextAndTheSystemFont)
+{
+    Canvas canvas;
+    SelectObject(canvas.hdc, GetStockObject(StockObject::SystemFont));
+    const long one = GetTextExtentPoint32(canvas.hdc, "Open", 4).cx;
+    EXPECT_GT(one, 0);
+    EXPECT_GT(GetTextExtentPoint32(canvas.hdc, "Open file", 9).cx, one);
+    EXPECT_EQ(GetTextExtentPoint32(canvas.hdc, "Open file", 4).cx, one);
+    EXPECT_EQ(GetTextExtentPoint32(0, "Open", 4).cx, 0);
+    EXPECT_EQ(GetSystemMetrics(SystemMetric::MenuHeight), 19);
+}
+
+TEST(Icons, BitmapsBecomeIconsOfTheirFirstSquareWithoutTheMaskColour)
+{
+    QImage picture(32, 16, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setPixelColor(3, 3, Qt::red);
+    picture.setPixelColor(20, 3, Qt::green); // in the second square
+
+    const QString path = QDir::temp().filePath("shapes_icon.bmp");
+    ASSERT_TRUE(picture.save(path, "BMP"));
+    const GdiObject loaded = LoadBitmapFile(FromQString(path), 32, 16);
+    const IconHandle icon = IconFromBitmap(loaded, 16, RGB(255, 255, 255));
+    DeleteObject(loaded);
+    QFile::remove(path);
+    ASSERT_TRUE(IsIcon(icon));
+
+    Canvas canvas(40, 20);
+    DrawIconEx(canvas.hdc, 0, 0, icon, 16, 16);
+    EXPECT_EQ(canvas.at(3, 3), RGB(255, 0, 0));
+    EXPECT_EQ(canvas.at(0, 0), kGround) << "white is the mask colour";
+    EXPECT_FALSE(DestroyIcon(0));
+    EXPECT_TRUE(DestroyIcon(icon));
+    EXPECT_FALSE(IsIcon(icon));
+    DrawIconEx(canvas.hdc, 20, 0, icon, 16, 16); // gone: nothing drawn
+    EXPECT_EQ(canvas.at(23, 3), kGround);
+    EXPECT_EQ(IconFromBitmap(0, 16, -1), 0u);
+    EXPECT_EQ(LoadIconFile("no such file.ico"), 0u);
+}
+
+TEST(OwnerDraw, ARecordIsReachableOnlyWhileItIsLent)
+{
+    DrawItemRecord draw;
+    MeasureItemRecord measure;
+    long drawNumber = 0, measureNumber = 0;
+    {
+        RecordLease drawLease(draw);
+        RecordLease measureLease(measure);
+        drawNumber = drawLease.number();
+        measureNumber = measureLease.number();
+        EXPECT_EQ(DrawItemRecordOf(drawNumber), &draw);
+        EXPECT_EQ(MeasureItemRecordOf(measureNumber), &measure);
+        EXPECT_EQ(DrawItemRecordOf(measureNumber), nullptr) << "a number of the other kind";
+    }
+    EXPECT_EQ(DrawItemRecordOf(drawNumber), nullptr);
+    EXPECT_EQ(MeasureItemRecordOf(measureNumber), nullptr);
+    EXPECT_EQ(DrawItemRecordOf(0), nullptr);
+}
+
+class m_handles : public Menu {
+public:
+    m_handles() : Menu("m_handles")
+    {
+        m_hidden.SetVisible(false);
+        m_b.SetText("B");
+        m_line.SetText("-");
+        m_b.SetChecked(true);
+        m_b.SetEnabled(false);
+    }
+    MenuItem m_top{*this, "m_top"};
+    MenuItem m_a{m_top, "m_a"};
+    MenuItem m_hidden{m_top, "m_hidden"};
+    MenuItem m_b{m_top, "m_b"};
+    MenuItem m_line{m_top, "m_line"};
+    MenuItem m_sub{m_b, "m_sub"};
+};
+
+class w_handles : public Window {
+public:
+    w_handles() : Window("w_handles") { SetMenu(std::make_unique<m_handles>()); }
+};
+
+TEST(MenuHandles, PositionsAreTheVisibleItemsAndItemsKeepTheirOwnersData)
+{
+    w_handles window;
+    auto &menu = *static_cast<m_handles *>(window.MenuID());
+    const MenuHandle bar = GetMenu(window);
+    ASSERT_NE(bar, 0u);
+    EXPECT_EQ(GetMenu(window), bar);
+    EXPECT_EQ(GetMenuItemCount(bar), 1);
+    const MenuHandle top = GetSubMenu(bar, 0);
+    EXPECT_EQ(GetMenuItemCount(top), 3);
+    EXPECT_EQ(GetSubMenu(top, 0), 0u) << "no sub-items, no pop-up";
+    EXPECT_NE(GetSubMenu(top, 1), 0u);
+    EXPECT_EQ(GetMenuString(top, 1), "B");
+    EXPECT_EQ(GetMenuString(top, 2), "") << "a separator";
+
+    MenuItemInfo info;
+    ASSERT_TRUE(GetMenuItemInfo(top, 1, info));
+    EXPECT_EQ(info.state, kMenuChecked | kMenuGrayed);
+    EXPECT_EQ(info.itemData, 0u);
+    info.type = kMenuOwnerDraw;
+    info.itemData = 42;
+    ASSERT_TRUE(SetMenuItemInfo(top, 1, info));
+    MenuItemInfo again;
+    GetMenuItemInfo(top, 1, again);
+    EXPECT_EQ(again.itemData, 42u);
+    EXPECT_EQ(again.type, kMenuOwnerDraw);
+
+    // Showing an item moves the ones after it.
+    menu.m_hidden.SetVisible(true);
+    GetMenuItemInfo(top, 2, again);
+    EXPECT_EQ(again.itemData, 42u);
+    EXPECT_FALSE(GetMenuItemInfo(top, 9, again));
+    EXPECT_EQ(GetMenuItemCount(0), -1);
+}
+
+} // namespace
