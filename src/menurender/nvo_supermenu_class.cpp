@@ -52,7 +52,7 @@ int nvo_supermenu_class::of_find_byname(const String &as_itemname) const
 int nvo_supermenu_class::of_find_bymenuid(const String &as_itemname) const
 {
     for (std::size_t i = 0; i < ist_menuinfo.size(); ++i)
-        if (ist_menuinfo[i].menupt && ist_menuinfo[i].menupt->ClassName() == as_itemname)
+        if (ist_menuinfo[i].alive && ist_menuinfo[i].menupt->ClassName() == as_itemname)
             return static_cast<int>(i + 1);
     return 0;
 }

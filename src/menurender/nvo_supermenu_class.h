@@ -10,6 +10,9 @@
 #include "runtime/win32/icons.h"
 #include "runtime/win32/menus.h"
 
+#include <QAction>
+#include <QPointer>
+
 #include <vector>
 
 namespace runtime {
@@ -23,6 +26,7 @@ struct ust_menuinfo {
     runtime::String itemname;         // the item's text before its first tab
     runtime::String shortcutkey;      // the text after the first tab
     runtime::MenuItem *menupt = nullptr;
+    QPointer<QAction> alive;          // null once the menu item is gone
     runtime::IconHandle hicon = 0;    // owned by the renderer; 0: no icon
     int level = 0;                    // 0 for the menu bar, one more per pop-up
 };

@@ -19,6 +19,8 @@ int nvo_supermenu_class::of_drawitem(unsigned long &, long &drawitemstruct)
     if (li_row < 1)
         return 0;
     const ust_menuinfo &row = ist_menuinfo[li_row - 1];
+    if (!row.alive)
+        return 0; // its menu item is gone
     if (of_containselement(static_cast<long>(tdrawitemstruct.itemState), kItemSelected)) {
         if (!row.menupt->Enabled())
             return 0;

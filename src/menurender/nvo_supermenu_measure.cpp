@@ -18,6 +18,8 @@ int nvo_supermenu_class::of_measureitem(unsigned long &, long &measureitemstruct
     if (row == 0)
         return 0;
     const ust_menuinfo &item = ist_menuinfo[row - 1];
+    if (!item.alive)
+        return 0; // its menu item is gone
     String text = Trim(item.menupt->Text());
     if (Pos(text, "\t") == 0)
         text += item.shortcutkey;

@@ -74,6 +74,7 @@ int nvo_supermenu_class::of_add(unsigned long al_itemid, const String &as_text, 
     row.itemname = itemname;
     row.shortcutkey = shortcutkey;
     row.menupt = &am_menu;
+    row.alive = am_menu.action();
     row.level = ai_level;
     if (!am_menu.ToolbarItemName.empty())
         row.hicon = of_geticonhandle(am_menu.ToolbarItemName);

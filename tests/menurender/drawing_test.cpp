@@ -45,6 +45,7 @@ protected:
     {
         ust_menuinfo row;
         row.menupt = &item;
+        row.alive = item.action();
         row.hicon = icon;
         row.shortcutkey = shortcut;
         row.level = 1;
@@ -348,6 +349,33 @@ TEST_F(Dispatch, OnlyTheSelectedBitChoosesTheHighlightedLook)
     EXPECT_EQ(draw(4, kItemSelected).at(100, 22), GetSysColor(SystemColor::Highlight));
     for (unsigned long state : {0ul, 2ul, 4ul, 8ul, 16ul, 30ul})
         EXPECT_EQ(draw(4, state).at(100, 22), GetSysColor(SystemColor::Menu)) << state;
+}
+
+TEST(DispatchAfterTheMenu, ItemsOfAMenuThatIsGoneAreNeitherMeasuredNorDrawn)
+{
+    nvo_supermenu_class renderer;
+    {
+        w_render_host host;
+        renderer.of_registerwindow(host);
+    }
+    ASSERT_EQ(renderer.items().size(), 6u);
+    EXPECT_EQ(renderer.of_find_bymenuid("m_copy"), 0);
+
+    Canvas canvas(120, 24);
+    DrawItemRecord draw;
+    draw.hdc = canvas.hdc;
+    draw.rcItem = tagrect{0, 0, 120, 24};
+    draw.itemData = 4;
+    RecordLease drawLease(draw);
+    MeasureItemRecord measure{kOwnerDrawMenu, 0, 0, 5, 6, 4};
+    RecordLease measureLease(measure);
+    unsigned long childid = 0;
+    long number = drawLease.number();
+    renderer.of_drawitem(childid, number);
+    number = measureLease.number();
+    renderer.of_measureitem(childid, number);
+    EXPECT_EQ(canvas.at(100, 22), kGround);
+    EXPECT_EQ(measure.itemWidth, 5u);
 }
 
 } // namespace
