@@ -66,6 +66,11 @@ public:
     int of_add(unsigned long al_itemid, const runtime::String &as_text, runtime::MenuItem &am_menu,
                int ai_level);
 
+    // Fonts and the share of the text column in a menu's width.
+    runtime::GdiObject of_getmenufont(runtime::DeviceContext hdc);
+    runtime::GdiObject of_createverticalfont(runtime::DeviceContext hdc);
+    double of_getshortcutkeyrate(runtime::MenuItem &am_menu);
+
     // Item icons.
     long of_geticonhandle(const runtime::String &as_iconname);
     long of_getmaskcolor(runtime::GdiObject al_bitmaphandle);

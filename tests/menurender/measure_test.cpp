@@ -2,6 +2,7 @@
 #include "menurender_support.h"
 
 #include "runtime/win32/handles.h"
+#include "runtime/win32/logfonts.h"
 
 #include <QFontMetrics>
 
@@ -93,6 +94,60 @@ TEST_F(Measuring, AMenuBarRowHasNoIconColumn)
     long number = lease.number();
     bare.of_measureitem(childid, number);
     EXPECT_EQ(record.itemWidth, static_cast<unsigned long>(widthOf("Copy")));
+}
+
+TEST_F(Measuring, ShareOfTheTextColumnOverTheTabbedItems)
+{
+    struct Case {
+        std::vector<const char *> texts;
+        double rate;
+    };
+    const Case cases[] = {
+        {{"Wide\tWide", "Plain"}, 0.5},
+        {{"&W\tW"}, 0.5},             // the ampersand is not measured
+        {{"Some text\t"}, 1.0},       // nothing after the tab
+        {{"Plain", "Other"}, 0.0},     // no tab at all
+        {{}, 0.0},
+    };
+    for (const Case &c : cases) {
+        Menu popup("m_popup");
+        std::vector<std::unique_ptr<MenuItem>> items;
+        for (const char *text : c.texts) {
+            items.push_back(std::make_unique<MenuItem>(popup, "m_item"));
+            items.back()->SetText(text);
+        }
+        EXPECT_DOUBLE_EQ(renderer.of_getshortcutkeyrate(popup), c.rate) << (c.texts.empty() ? "" : c.texts[0]);
+    }
+}
+
+TEST_F(Measuring, FontsLikeTheContextsOneAndUpright)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    const DeviceContext dc = CreateImageDC(image);
+    SelectObject(dc, GetStockObject(StockObject::SystemFont));
+    TextMetric metrics;
+    ASSERT_TRUE(GetTextMetrics(dc, metrics));
+
+    const GdiObject menuFont = renderer.of_getmenufont(dc);
+    LogFont made;
+    ASSERT_TRUE(GetLogFont(menuFont, made));
+    EXPECT_EQ(made.faceName, GetTextFace(dc));
+    EXPECT_EQ(made.height, metrics.height);
+    EXPECT_EQ(made.weight, 700);
+    EXPECT_EQ(made.escapement, 0);
+
+    const GdiObject vertical = renderer.of_createverticalfont(dc);
+    ASSERT_TRUE(GetLogFont(vertical, made));
+    EXPECT_EQ(made.escapement, 900);
+    EXPECT_EQ(made.orientation, 900);
+    EXPECT_EQ(made.weight, 700);
+    EXPECT_EQ(made.height, -16);
+    EXPECT_EQ(made.faceName, GetTextFace(dc));
+
+    EXPECT_TRUE(DeleteObject(menuFont));
+    EXPECT_TRUE(DeleteObject(vertical));
+    EXPECT_FALSE(GetLogFont(vertical, made)) << "gone with the font";
+    DeleteDC(dc);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "runtime/ui/menu.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/icons.h"
+#include "runtime/win32/logfonts.h"
 #include "runtime/win32/menus.h"
 #include "runtime/win32/ownerdraw.h"
 #include "runtime/win32/shapes.h"
@@ -219,6 +220,39 @@ TEST(MenuHandles, PositionsAreTheVisibleItemsAndItemsKeepTheirOwnersData)
     EXPECT_EQ(again.itemData, 42u);
     EXPECT_FALSE(GetMenuItemInfo(top, 9, again));
     EXPECT_EQ(GetMenuItemCount(0), -1);
+}
+
+TEST(LogFonts, MadeFontsKeepTheirPropertiesAndMeasureText)
+{
+    LogFont wanted;
+    wanted.height = -20;
+    wanted.weight = 700;
+    wanted.escapement = 900;
+    wanted.faceName = String(40, 'F');
+    const GdiObject font = CreateFontIndirect(wanted);
+    LogFont got;
+    ASSERT_TRUE(GetLogFont(font, got));
+    EXPECT_EQ(got.faceName.size(), 31u) << "the face name is cut to 31 bytes";
+    EXPECT_EQ(got.height, -20);
+    EXPECT_EQ(got.escapement, 900);
+
+    Canvas canvas;
+    const GdiObject previous = SelectObject(canvas.hdc, font);
+    TextMetric metrics;
+    ASSERT_TRUE(GetTextMetrics(canvas.hdc, metrics));
+    EXPECT_EQ(metrics.weight, 700);
+    EXPECT_GE(metrics.height, 20);
+    Rect plain, marked;
+    CalcTextRect(canvas.hdc, "W", 1, plain);
+    CalcTextRect(canvas.hdc, "&W", 2, marked);
+    EXPECT_GT(plain.right, 0);
+    EXPECT_EQ(marked.right, plain.right) << "an ampersand marks, it takes no room";
+    EXPECT_FALSE(DeleteObject(font)) << "still selected";
+    SelectObject(canvas.hdc, previous);
+    EXPECT_TRUE(DeleteObject(font));
+    EXPECT_FALSE(GetLogFont(font, got));
+    EXPECT_EQ(GetTextFace(0), "");
+    EXPECT_FALSE(GetTextMetrics(0, metrics));
 }
 
 } // namespace

@@ -154,9 +154,13 @@ bool DeleteObject(GdiObject object)
     if (t.stock.count(object))
         return false;
     for (const auto &[hdc, dc] : t.contexts)
-        if (dc.bitmap == object || dc.pen == object || dc.brush == object)
+        if (dc.bitmap == object || dc.pen == object || dc.brush == object || dc.font == object)
             return false; // still selected
-    return t.objects.erase(object) + t.pens.erase(object) + t.brushes.erase(object) > 0;
+    bool isWindowFont = false;
+    for (const auto &[hwnd, font] : t.fonts)
+        isWindowFont = isWindowFont || font == object;
+    const std::size_t fonts = isWindowFont ? 0 : t.fontOf.erase(object);
+    return t.objects.erase(object) + t.pens.erase(object) + t.brushes.erase(object) + fonts > 0;
 }
 
 GdiObject SelectObject(DeviceContext hdc, GdiObject object)
@@ -164,10 +168,10 @@ GdiObject SelectObject(DeviceContext hdc, GdiObject object)
     Context *dc = contextOf(hdc);
     if (!dc || object == 0)
         return 0;
-    if (tables().fontOf.count(object)) {
+    if (tables().fontOf.count(object) || object == kDefaultFont) {
         const GdiObject before = dc->font;
-        dc->font = object;
-        return before ? before : object;
+        dc->font = object == kDefaultFont ? 0 : object;
+        return before ? before : kDefaultFont;
     }
     if (tables().pens.count(object)) {
         const GdiObject before = dc->pen ? dc->pen : GetStockObject(StockObject::BlackPen);

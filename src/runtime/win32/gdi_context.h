@@ -38,6 +38,9 @@ struct Object {
 
 // The bitmap every memory context is made with.
 constexpr GdiObject kStockBitmap = 1;
+// The font every context is made with, which SelectObject hands back when no
+// font had been selected.
+constexpr GdiObject kDefaultFont = 2;
 
 struct Tables {
     unsigned long next = 100;
