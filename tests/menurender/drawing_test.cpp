@@ -3,6 +3,7 @@
 #include "menurender_support.h"
 
 #include "runtime/win32/icons.h"
+#include "menurender/nvo_supermenu_itemtext.h"
 
 using namespace runtime;
 
@@ -56,6 +57,24 @@ protected:
     nvo_supermenu_class renderer;
     RedIcon icon;
 };
+
+TEST_F(Drawing, ShownTextIsCutAtItsTabAndIndentedOnWhite)
+{
+    struct Case {
+        const char *text;
+        int bkstyle;
+        const char *shown;
+    };
+    const Case cases[] = {{"Copy", nvo_supermenu_class::style_bkwhite, " Copy"},
+                          {"-", nvo_supermenu_class::style_bkwhite, "-"},
+                          {"Open\tCtrl+O", nvo_supermenu_class::style_bknormal, "Open"},
+                          {"Open\tCtrl+O", nvo_supermenu_class::style_bkwhite, " Open"},
+                          {"Copy", nvo_supermenu_class::style_bkgray, "Copy"}};
+    for (const Case &c : cases) {
+        menu.m_copy.SetText(c.text);
+        EXPECT_EQ(of_itemtext(rowOf(menu.m_copy), c.bkstyle), c.shown) << c.text << " " << c.bkstyle;
+    }
+}
 
 TEST_F(Drawing, CheckBoxSitsAtAFixedPlaceBelowTheItemsTopLeft)
 {
