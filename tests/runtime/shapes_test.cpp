@@ -85,6 +85,9 @@ TEST(Shapes, RectanglesFrameWithThePenAndFillWithTheBrush)
 TEST(Shapes, StockObjectsAndSystemBrushesStayAndMadeObjectsAreCounted)
 {
     const int live = LiveGdiObjects();
+    GetStockObject(StockObject::SystemFont);
+    GetStockObject(StockObject::WhitePen);
+    EXPECT_EQ(LiveGdiObjects(), live) << "stock objects are not counted";
     EXPECT_FALSE(DeleteObject(GetStockObject(StockObject::WhiteBrush)));
     EXPECT_FALSE(DeleteObject(GetSysColorBrush(SystemColor::Highlight)));
     EXPECT_EQ(GetSysColorBrush(SystemColor::Highlight), GetSysColorBrush(SystemColor::Highlight));

@@ -309,7 +309,10 @@ void ClearScreenDrawing(QWidget *widget)
 int LiveGdiObjects()
 {
     const Tables &t = tables();
-    const std::size_t made = t.pens.size() + t.brushes.size() - t.stock.size();
+    std::size_t made = 0;
+    for (const auto *table : {&t.pens, &t.brushes})
+        for (const auto &[handle, colour] : *table)
+            made += t.stock.count(handle) ? 0 : 1;
     return static_cast<int>(t.contexts.size() + t.objects.size() + made + t.icons.size());
 }
 
