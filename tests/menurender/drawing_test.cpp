@@ -330,6 +330,25 @@ TEST_F(Drawing, HighlightedTextInTheHighlightTextColour)
     EXPECT_FALSE(containsNear(canvas, QRect(0, 0, 24, 24), GetSysColor(SystemColor::HighlightText)));
 }
 
+TEST_F(Drawing, EveryPenAndBrushMadeIsGivenBack)
+{
+    menu.m_copy.SetChecked(true);
+    menu.m_line.SetEnabled(false);
+    Canvas canvas(120, 24);
+    const int live = LiveGdiObjects();
+    for (int style = 0; style <= 12; ++style) {
+        renderer.menustyle = style;
+        renderer.menubkstyle = style % 5;
+        for (MenuItem *item : {&menu.m_copy, &menu.m_line}) {
+            tagrect rect{0, 0, 120, 24};
+            renderer.of_drawselectitem(style, canvas.hdc, rect, rowOf(*item, icon.handle));
+            rect = tagrect{0, 0, 120, 24};
+            renderer.of_drawnormalitem(style % 5, canvas.hdc, rect, rowOf(*item, icon.handle));
+        }
+    }
+    EXPECT_EQ(LiveGdiObjects(), live);
+}
+
 class Dispatch : public Drawing {
 protected:
     void SetUp() override { renderer.of_registerwindow(host); }
