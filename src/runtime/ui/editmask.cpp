@@ -1,11 +1,32 @@
 #include "runtime/ui/editmask.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace runtime {
 
+namespace {
+// Hands the field's key presses to its keydown event.
+class KeyDownFilter : public QObject {
+public:
+    KeyDownFilter(QObject *parent, Event<KeyCode, unsigned> &event) : QObject(parent), event_(event) {}
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::KeyPress) {
+            const auto &k = static_cast<const QKeyEvent &>(*e);
+            event_.Trigger(VirtualKeyCode(k), KeyFlags(k));
+        }
+        return false;
+    }
+
+private:
+    Event<KeyCode, unsigned> &event_;
+};
+} // namespace
+
 EditMask::EditMask(ControlParent &parent, const String &name) : Control(parent, name, new QLineEdit)
 {
+    edit()->installEventFilter(new KeyDownFilter(edit(), keydown));
     QObject::connect(edit(), &QLineEdit::editingFinished, this, [this] {
         if (edit()->isModified()) {
             edit()->setModified(false);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "runtime/ui/control.h"
+#include "runtime/ui/keys.h"
 
 class QLineEdit;
 
@@ -17,6 +18,8 @@ public:
     void SetMask(const String &mask);
 
     Event<> modified{this, "modified"};
+    // A key pressed in the field, before the field handles it.
+    Event<KeyCode, unsigned> keydown{this, "keydown"}; // key, keyflags
 
 private:
     QLineEdit *edit() const;
