@@ -25,6 +25,11 @@ public:
     // answer: 0 when it is wrong, 1 otherwise.
     int f_updatedata(int ai_currentrow, const runtime::String &as_zdanswer);
 
+    // Option 1 to 4 (A to D): its text, its tick box and its flag.
+    runtime::StaticText &optionText(int ai_option);
+    runtime::CheckBox &optionBox(int ai_option);
+    runtime::String &optionFlag(int ai_option);
+
     runtime::StaticHyperLink cb_tieba{*this, "cb_tieba"};
     runtime::CommandButton cb_da{*this, "cb_da"};
     runtime::CommandButton cb_tg{*this, "cb_tg"};
@@ -91,9 +96,6 @@ protected:
     // differs: what a confirmed hand-in opens before the window closes.
     virtual void openScore() = 0;
 
-    runtime::StaticText &optionText(int ai_option);
-    runtime::CheckBox &optionBox(int ai_option);
-    runtime::String &optionFlag(int ai_option);
     // The header line with the class text and the clock.
     void showHeader(const runtime::String &as_class);
 
