@@ -322,3 +322,58 @@ TEST_F(Practice, AScoreBelowNinetyIsRed)
 }
 
 } // namespace
+
+namespace {
+
+class PracticeLayout : public Practice {
+protected:
+    void layOut(int x, int width, int height)
+    {
+        w->SetWindowState(WindowState::Normal);
+        w->Move(x, 0);
+        w->Resize(width, height);
+        RaiseResize(*w);
+    }
+};
+
+TEST_F(PracticeLayout, StacksTheThreeBoxesAndCentresTheButtonRow)
+{
+    w->is_pic = "a.jpg";
+    layOut(0, 4700, 3200);
+    ASSERT_EQ(w->Width(), 4700);
+    auto at = [](Control &c) { return std::vector<int>{c.X(), c.Y(), c.Width(), c.Height()}; };
+    EXPECT_EQ(at(w->gb_1), (std::vector<int>{50, 150, 4600, 1280}));
+    EXPECT_EQ(at(w->st_txt), (std::vector<int>{60, 260, 2350, 1161}));
+    EXPECT_EQ(w->p_pic.X(), 2410);
+    EXPECT_EQ(w->p_message2.X(), 70);
+    EXPECT_EQ(w->p_message2.Y(), 1240);
+    EXPECT_EQ(w->st_readme.X(), 180);
+    EXPECT_EQ(w->st_readme.Width(), 4300);
+    EXPECT_EQ(at(w->gb_2), (std::vector<int>{50, 1400, 4600, 960}));
+    const int rows[] = {1480, 1672, 1864, 2056};
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(w->optionBox(i).X(), 60);
+        EXPECT_EQ(w->optionBox(i).Y(), rows[i - 1]);
+        EXPECT_EQ(at(w->optionText(i)), (std::vector<int>{140, rows[i - 1], 4480, 192}));
+    }
+    EXPECT_EQ(at(w->gb_3), (std::vector<int>{50, 2330, 4600, 278}));
+    Control *row[] = {&w->cb_frist, &w->cb_forward, &w->cb_next, &w->cb_last, &w->cb_find,
+                      &w->cb_wz,    &w->cb_tg,      &w->cb_da,   &w->cb_tieba, &w->cb_jj};
+    const int xs[] = {225, 650, 1075, 1500, 1925, 2350, 2775, 3200, 3625, 4059};
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(row[i]->X(), xs[i]) << i;
+        EXPECT_EQ(row[i]->Y(), 2380) << i;
+    }
+    EXPECT_EQ(at(w->ole_1), (std::vector<int>{50, 2598, 4600, 376}));
+
+    w->is_pic = "  ";
+    layOut(0, 4700, 3200);
+    EXPECT_EQ(w->st_txt.Width(), 2585);
+    EXPECT_EQ(w->p_pic.X(), 2645);
+
+    layOut(600, 4000, 3200);
+    EXPECT_EQ(w->gb_1.X(), 650);
+    EXPECT_EQ(w->cb_frist.X(), -125);
+}
+
+} // namespace
