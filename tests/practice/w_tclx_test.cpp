@@ -319,6 +319,16 @@ TEST_F(Practice, AScoreBelowNinetyIsRed)
     ASSERT_TRUE(::w_jj_tc.IsValid());
     EXPECT_EQ(Left(::w_jj_tc->st_1.Text(), 8), "成绩：89");
     EXPECT_EQ(::w_jj_tc->st_1.TextColor(), RGB(250, 0, 0));
+
+    // Laid out on the window's outer size.
+    auto &s = *::w_jj_tc;
+    s.SetWindowState(WindowState::Normal);
+    s.Resize(900, 1000);
+    RaiseResize(s);
+    EXPECT_EQ(s.cb_1.X(), 400);
+    EXPECT_EQ(s.dw_1.Width(), 850);
+    EXPECT_EQ(s.dw_1.Height(), 600);
+    EXPECT_EQ(s.st_1.X(), (900 - 3305) / 2);
 }
 
 } // namespace
