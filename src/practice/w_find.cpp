@@ -30,6 +30,8 @@ w_find::w_find() : Window("w_find")
     em_1.Resize(343, 104);
     em_1.SetFont(arial);
     em_1.SetMask("###");
+    em_1.SetSpin(true);
+    em_1.SetMinMax(1, 100);
     em_1.SetTabOrder(10);
 
     st_1.Move(105, 108);
@@ -44,6 +46,7 @@ w_find::w_find() : Window("w_find")
         const long p = Pos(ls_parm, "-");
         em_1.SetText(Left(ls_parm, p - 1));
         il_max = Long(Mid(ls_parm, p + 1));
+        em_1.SetMinMax(1, il_max);
         em_1.SetFocus();
     };
     cb_1.clicked = [this] { checkAndReturn(); };

@@ -42,4 +42,22 @@ TEST(EditMask, KeyDownHearsEveryKeyWithItsCodeAndFlags)
     Close(edit);
 }
 
+TEST(EditMask, ASpinFieldStepsWithinItsRange)
+{
+    Open(edit);
+    edit->em_1.SetSpin(true);
+    edit->em_1.SetMinMax(1, 3);
+    edit->em_1.SetText("2");
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(edit->em_1.widget(), Qt::Key_Up);
+    EXPECT_EQ(edit->em_1.Text(), "3");
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(edit->em_1.widget(), Qt::Key_Down);
+    EXPECT_EQ(edit->em_1.Text(), "1");
+    edit->em_1.SetSpin(false);
+    QTest::keyClick(edit->em_1.widget(), Qt::Key_Up);
+    EXPECT_EQ(edit->em_1.Text(), "1");
+    Close(edit);
+}
+
 } // namespace
