@@ -10,3 +10,5 @@ inline constexpr char kMakerNewsPage[] = "http://www.weituo-lianxi.example/news/
 // A page of the maker's other site, linked from the frame.
 inline constexpr char kMakerOtherSite[] = "http://www.weituo-jiakao.example/";
 inline constexpr char kMakerContact[] = "400-555-0199  qq:10000555  网址：http://www.weituo-lianxi.example/";
+// The maker's forum: a question's thread is "/read-" + its key + "-0.html".
+inline constexpr char kMakerForum[] = "http://bbs.weituo-lianxi.example";

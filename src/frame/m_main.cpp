@@ -4,6 +4,8 @@
 #include "exam/w_login_2012.h"
 #include "frame/w_about.h"
 #include "frame/w_main.h"
+#include "practice/w_tc_select11.h"
+#include "review/w_error_select.h"
 
 using namespace runtime;
 
@@ -57,11 +59,8 @@ m_main::m_main() : Menu("m_main")
     m_退出系统.MenuItemType = 1;
 
     m_模拟考试支队.clicked = [] { Open(w_login_2012); };
-    // The function windows of the practice sets and the review: each of
-    // these items opens its window here (w_tc_select11, w_error_select)
-    // once the program has it.
-    m_套餐练习.clicked = [] {};
-    m_错误回顾.clicked = [] {};
+    m_套餐练习.clicked = [] { Open(w_tc_select11); };
+    m_错误回顾.clicked = [] { Open(w_error_select); };
 
     m_系统设置.clicked = [] { Open(w_setup); };
     m_关于本软件.clicked = [] { Open(w_about); };

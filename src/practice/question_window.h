@@ -1,0 +1,116 @@
+// The question window that set practice and the wrong-answer review share:
+// one question of the current paper at a time, options picked by click, tick
+// or key and stored at once, single-choice and true/false answers judged on
+// the pick, multiple-choice answers on "下一题", buttons to move about, a
+// clock counting down from 200:59, and a hand-in with confirmation.
+//
+// The two windows differ only where the functions below marked "differs"
+// say; everything else is this class.
+#pragma once
+
+#include "runtime/ui/checkbox.h"
+#include "runtime/ui/commandbutton.h"
+#include "runtime/ui/datawindowcontrol.h"
+#include "runtime/ui/groupbox.h"
+#include "runtime/ui/hyperlink.h"
+#include "runtime/ui/picture.h"
+#include "runtime/ui/statictext.h"
+#include "runtime/ui/window.h"
+
+class QuestionWindow : public runtime::Window {
+public:
+    // Shows question ai_currentrow and makes it the current row of dw_1.
+    void f_display(int ai_currentrow);
+    // Stores the answer of a row and judges a single-choice or true/false
+    // answer: 0 when it is wrong, 1 otherwise.
+    int f_updatedata(int ai_currentrow, const runtime::String &as_zdanswer);
+
+    // Option 1 to 4 (A to D): its text, its tick box and its flag.
+    runtime::StaticText &optionText(int ai_option);
+    runtime::CheckBox &optionBox(int ai_option);
+    runtime::String &optionFlag(int ai_option);
+
+    runtime::StaticHyperLink cb_tieba{*this, "cb_tieba"};
+    runtime::CommandButton cb_da{*this, "cb_da"};
+    runtime::CommandButton cb_tg{*this, "cb_tg"};
+    runtime::Picture p_pic{*this, "p_pic"};
+    runtime::CheckBox cbx_choice4{*this, "cbx_choice4"};
+    runtime::CheckBox cbx_choice3{*this, "cbx_choice3"};
+    runtime::CheckBox cbx_choice2{*this, "cbx_choice2"};
+    runtime::CheckBox cbx_choice1{*this, "cbx_choice1"};
+    runtime::StaticText st_choice4{*this, "st_choice4"};
+    runtime::StaticText st_readme{*this, "st_readme"};
+    runtime::Picture p_ok{*this, "p_ok"};
+    runtime::Picture p_error{*this, "p_error"};
+    runtime::Picture p_message2{*this, "p_message2"};
+    runtime::StaticText st_wzyz{*this, "st_wzyz"};
+    runtime::StaticText st_choice3{*this, "st_choice3"};
+    runtime::StaticText st_choice2{*this, "st_choice2"};
+    runtime::StaticText st_choice1{*this, "st_choice1"};
+    runtime::CommandButton cb_forward{*this, "cb_forward"};
+    runtime::CommandButton cb_next{*this, "cb_next"};
+    runtime::CommandButton cb_last{*this, "cb_last"};
+    runtime::CommandButton cb_wz{*this, "cb_wz"};
+    runtime::CommandButton cb_find{*this, "cb_find"};
+    runtime::CommandButton cb_jj{*this, "cb_jj"};
+    runtime::CommandButton cb_frist{*this, "cb_frist"};
+    runtime::StaticText st_txt{*this, "st_txt"};
+    runtime::GroupBox gb_1{*this, "gb_1"};
+    runtime::StaticText st_1{*this, "st_1"};
+    runtime::DataWindowControl dw_1{*this, "dw_1"};
+    runtime::GroupBox gb_2{*this, "gb_2"};
+    runtime::GroupBox gb_3{*this, "gb_3"};
+    runtime::GroupBox gb_4{*this, "gb_4"};
+
+    runtime::String is_txt, is_choice1, is_choice2, is_choice3, is_choice4;
+    runtime::String is_picflag, is_tx, is_pic, is_zdanswer, is_tcname, is_tieba;
+    long il_currentrow = 0; // the row a script works on
+    long il_mm = 200;       // the clock's minutes
+    long il_ss = 59;        // the clock's seconds, 60 down to 1
+    long il_yzcount = 0;    // answered questions as last counted
+    long il_maxrow = 0;     // questions of the set
+    runtime::String is_dzts; // "2" while the right options are underlined
+    runtime::String is_currentzdanswer; // multiple-choice answer being built
+    runtime::String is_flag1 = "0", is_flag2 = "0", is_flag3 = "0", is_flag4 = "0";
+
+protected:
+    QuestionWindow(const runtime::String &className, int width, int height);
+
+    // differs: what the open event takes from its text parameter besides
+    // the name before the first comma.
+    virtual void takeParm(const runtime::String &) {}
+    // differs: the practice window's browser strip, opened and laid out.
+    virtual void openBrowserStrip() {}
+    virtual void layoutBrowserStrip() {}
+    // differs: the labels of the counter after a right pick.
+    virtual runtime::String pickCountLabel() const = 0;
+    virtual runtime::String pickRestLabel() const = 0;
+    // differs: the wrong-answer book entry of a wrong pick and of a wrong
+    // multiple-choice answer found by "下一题" (each only once).
+    virtual void enterWrongPick(long ll_mno, const runtime::String &as_zdanswer) = 0;
+    virtual void enterWrongNext(long ll_mno, const runtime::String &ls_zdanswer) = 0;
+    // differs: whether keys 3 and 4 pick on a multiple-choice question.
+    virtual bool keysPickCDOnMultiple() const = 0;
+    // differs: "答案提示".
+    virtual void hintScript() = 0;
+    // differs: what a confirmed hand-in opens before the window closes.
+    virtual void openScore() = 0;
+
+    // The header line with the class text and the clock.
+    void showHeader(const runtime::String &as_class);
+
+private:
+    void createControls();
+    void openScript();
+    void timerScript();
+    void keyScript(runtime::KeyCode key);
+    void resizeScript();
+    void pickScript(int ai_option);
+    void nextScript();
+    void findScript();
+    void handInScript();
+    // Row n of dw_1 on screen: il_currentrow = n, then f_display.
+    void moveTo(long al_row);
+
+    bool ib_asking = false; // the hand-in box is up
+};

@@ -1,0 +1,68 @@
+#include "practice/w_jj_tc.h"
+
+#include "app/globals.h"
+#include "dataobjects/dataobjects.h"
+#include "runtime/ui/colors.h"
+
+using namespace runtime;
+
+runtime::GlobalWindow<class w_jj_tc> w_jj_tc;
+
+namespace {
+constexpr long kPassMark = 90;
+} // namespace
+
+w_jj_tc::w_jj_tc() : Window("w_jj_tc")
+{
+    SetWindowState(WindowState::Maximized);
+    SetTitle("");
+    Resize(4343, 2108);
+    SetCenter(true);
+    SetBackColor(RGB(255, 255, 255));
+
+    cb_1.Move(3886, 92);
+    cb_1.Resize(325, 104);
+    cb_1.SetText("关闭");
+    cb_1.SetFont({"Arial", 9, 400, kAnsiCharSet});
+    cb_1.SetTabOrder(20);
+
+    st_1.Move(5, 36);
+    st_1.Resize(3305, 152);
+    st_1.SetText("0");
+    st_1.SetFont({"Arial", 16, 400, kAnsiCharSet});
+    st_1.SetBackColor(RGB(255, 255, 255));
+
+    dw_1->SetDataObject(d_jj());
+    dw_1.Move(5, 264);
+    dw_1.Resize(2491, 1664);
+    dw_1->SetBorder(true);
+    dw_1.SetTabOrder(10);
+
+    open = [this] {
+        const long ll_error_index = static_cast<long>(message.DoubleParm);
+        // The first wrong answer of each question of this run of the set
+        // counts, whatever the learner corrected afterwards.
+        sqlca.Execute("update t_kzmn set zdanswer = (select e.zdanswer from t_error e"
+                      " where e.mno = t_kzmn.mno and e.flag = ? order by e.id limit 1)"
+                      " where mno in (select mno from t_error where flag = ?)",
+                      {ll_error_index, ll_error_index});
+        sqlca.Commit();
+
+        long ll_jj = 0;
+        sqlca.SelectInto("select count ( *) from t_kzmn where answer =zdanswer ", {}, ll_jj);
+        st_1.SetTextColor(ll_jj >= kPassMark ? RGB(0, 0, 0) : RGB(250, 0, 0));
+        st_1.SetText("成绩：" + String(ll_jj) + "分,注意这个成绩不含修正后的，即第一次答错了，就当成错的。");
+        dw_1->SetTransObject(sqlca);
+        dw_1->Retrieve();
+        dw_1.SetFocus();
+    };
+
+    resize = [this](unsigned long, int, int) {
+        st_1.SetX((Width() - st_1.Width()) / 2);
+        dw_1.SetWidth(Width() - 50);
+        dw_1.SetHeight(Height() - 400);
+        cb_1.SetX(Width() - 500);
+    };
+
+    cb_1.clicked = [this] { Close(*this); };
+}

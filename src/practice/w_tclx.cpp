@@ -1,0 +1,76 @@
+#include "practice/w_tclx.h"
+
+#include "app/globals.h"
+#include "app/maker.h"
+#include "app/n_internetresult.h"
+#include "practice/w_jj_tc.h"
+
+using namespace runtime;
+
+runtime::GlobalWindow<class w_tclx> w_tclx;
+
+w_tclx::w_tclx() : QuestionWindow("w_tclx", 4713, 3084)
+{
+    ole_1.Move(32, 2604);
+    ole_1.Resize(4617, 376);
+}
+
+void w_tclx::takeParm(const String &as_parm)
+{
+    const long ll_comma = Pos(as_parm, ",");
+    il_error_flag = Long(ll_comma > 0 ? Mid(as_parm, ll_comma + 1) : as_parm);
+}
+
+void w_tclx::openBrowserStrip()
+{
+    Inet iinet_base;
+    n_internetresult iir_msgbox;
+    iinet_base.GetURL(kMakerHomePage, iir_msgbox);
+    if (iir_msgbox.is_data == "")
+        ole_1.SetVisible(false);
+    else
+        ole_1.Navigate(kMakerNewsPage);
+}
+
+void w_tclx::layoutBrowserStrip()
+{
+    ole_1.Move(gb_3.X(), gb_3.Y() + gb_3.Height() - 10);
+    ole_1.SetWidth(gb_3.Width());
+}
+
+// Once per question and run of the set; the row keeps the first wrong answer.
+void w_tclx::enterWrongPick(long ll_mno, const String &as_zdanswer)
+{
+    long li_countrow = 0;
+    sqlca.SelectInto("select count ( *) from t_error where mno =? and flag =?", {ll_mno, il_error_flag},
+                     li_countrow);
+    if (li_countrow > 0)
+        return;
+    sqlca.Execute("insert into t_error ( user , mno , flag , zdanswer ) values ( 'kelvadorint' , ? , ? , ? )",
+                  {ll_mno, il_error_flag, as_zdanswer});
+    sqlca.Commit();
+}
+
+void w_tclx::enterWrongNext(long ll_mno, const String &ls_zdanswer)
+{
+    enterWrongPick(ll_mno, ls_zdanswer);
+}
+
+void w_tclx::hintScript()
+{
+    if (cb_da.Text() == "答案不提示") {
+        cb_da.SetText("答案提示");
+        is_dzts = "1";
+    } else {
+        cb_da.SetText("答案不提示");
+        is_dzts = "2";
+    }
+    il_currentrow = dw_1->GetRow();
+    if (il_currentrow >= 1)
+        f_display(il_currentrow);
+}
+
+void w_tclx::openScore()
+{
+    OpenWithParm(w_jj_tc, static_cast<double>(il_error_flag));
+}

@@ -1,0 +1,82 @@
+// The question-number dialog: bounds, bad input, Enter.
+#include "exam/exam_fixture.h"
+
+#include "practice/w_find.h"
+#include "test_windows.h"
+
+using namespace runtime;
+
+namespace {
+
+class FindDialog : public ExamTest {
+protected:
+    // Opens the dialog with the parameter and types each text in turn,
+    // pressing "返回" (or Enter) after each, until the dialog closes.
+    double run(const char *parm, std::vector<const char *> typed, bool enter = false)
+    {
+        WhenOpen(::w_find, [this, typed, enter] {
+            shownText = ::w_find->em_1.Text();
+            for (const char *t : typed) {
+                if (!::w_find.IsValid())
+                    break;
+                ::w_find->em_1.SetText(t);
+                if (enter)
+                    QTest::keyClick(::w_find->em_1.widget(), Qt::Key_Return);
+                else
+                    QTest::mouseClick(::w_find->cb_1.widget(), Qt::LeftButton);
+            }
+            if (::w_find.IsValid())
+                Close(*::w_find);
+        });
+        message.DoubleParm = -1;
+        OpenWithParm(::w_find, String(parm));
+        return message.DoubleParm;
+    }
+    String shownText;
+};
+
+TEST_F(FindDialog, AcceptsOneToTheMaximumAndRefusesTheRest)
+{
+    struct Case {
+        std::vector<const char *> typed;
+        double result;
+        size_t refusals;
+    } cases[] = {{{"1"}, 1, 0}, {{"50"}, 50, 0}, {{"0", "51", "", "7"}, 7, 3}};
+    for (const Case &c : cases) {
+        boxes.clear();
+        EXPECT_EQ(run("7-50", c.typed), c.result);
+        EXPECT_EQ(shownText, "7");
+        ASSERT_EQ(boxes.size(), c.refusals);
+        for (const auto &b : boxes) {
+            EXPECT_EQ(b.title, "提示:");
+            EXPECT_EQ(b.text, "输入有误,应该在1到50之内!");
+        }
+    }
+}
+
+TEST_F(FindDialog, EnterChecksAsTheButtonDoes)
+{
+    EXPECT_EQ(run("3-100", {"101", "99"}, true), 99);
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(FindDialog, TakesThreeDigitsAtMost)
+{
+    String typed;
+    WhenOpen(::w_find, [&typed] {
+        ::w_find->em_1.SetText("1234");
+        typed = ::w_find->em_1.Text();
+        Close(*::w_find);
+    });
+    OpenWithParm(::w_find, String("1-2000"));
+    EXPECT_EQ(typed, "123");
+}
+
+TEST_F(FindDialog, ASetWithoutQuestionsLetsTheDialogCloseWithNoNumber)
+{
+    EXPECT_EQ(run("0-0", {"1"}), 0);
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_FALSE(::w_find.IsValid());
+}
+
+} // namespace
