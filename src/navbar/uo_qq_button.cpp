@@ -75,13 +75,7 @@ uo_qq_button::uo_qq_button(ControlParent &parent, const String &name) : UserObje
             wf_buttonup();
             ue_clicked.Trigger();
         }
-        if (!GetCursorPos(curpos))
-            return;
-        auto *parent = dynamic_cast<Control *>(GetParent());
-        ScreenToClient(parent ? Handle(*parent) : 0, curpos);
-        const long px = PixelsToUnitsX(int(curpos.x));
-        const long py = PixelsToUnitsY(int(curpos.y));
-        if (px < X() || py < Y() || px >= X() + Width() || py > Y() + Height()) {
+        if (of_pointerleft(*this, curpos)) {
             sh_ib_captured = false;
             ReleaseCapture();
             wf_buttonflat();

@@ -74,13 +74,7 @@ uo_qq_header::uo_qq_header(ControlParent &parent, const String &name) : UserObje
     ue_lbuttonup = [this](unsigned long, int, int) {
         wf_buttonup();
         ue_clicked.Trigger();
-        if (!GetCursorPos(curpos))
-            return;
-        auto *parent = dynamic_cast<Control *>(GetParent());
-        ScreenToClient(parent ? Handle(*parent) : 0, curpos);
-        const long px = PixelsToUnitsX(int(curpos.x));
-        const long py = PixelsToUnitsY(int(curpos.y));
-        if (px < X() || py < Y() || px >= X() + Width() || py > Y() + Height()) {
+        if (of_pointerleft(*this, curpos)) {
             ib_captured = false;
             ReleaseCapture();
             wf_buttonflat();
