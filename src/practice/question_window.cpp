@@ -63,8 +63,13 @@ QuestionWindow::QuestionWindow(const String &className, int width, int height) :
     cb_find.clicked = [this] { findScript(); };
     cb_tg.clicked = [this] { moveTo(std::min(dw_1->GetRow() + 1, il_maxrow)); };
     cb_da.clicked = [this] { hintScript(); };
+    // The link opens the address set here. A question without a thread (a
+    // set's review keeps none) opens the forum itself.
     cb_tieba.clicked = [this] {
-        cb_tieba.SetURL(String(kMakerForum) + "/read-" + is_tieba + "-0.html");
+        String ls_url = kMakerForum;
+        if (Trim(is_tieba) != "")
+            ls_url += "/read-" + is_tieba + "-0.html";
+        cb_tieba.SetURL(ls_url);
     };
     cb_jj.clicked = [this] { handInScript(); };
 }

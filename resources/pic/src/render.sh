@@ -5,11 +5,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 rsvg-convert -w 787 -h 582 back.svg -o ../back.png
 convert ../back.png -background white -flatten -type TrueColor ../back.png
-# The frame's logo, navigation-button and status-bar pictures, at their
-# size on the screen, with transparent backgrounds.
+# The frame's logo, navigation-button and status-bar pictures and the
+# question windows' right and wrong marks, at their size on the screen, with
+# transparent backgrounds.
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-for name in cat logo info user time dept resize; do
+for name in cat logo info user time dept resize ok error; do
   rsvg-convert "$name.svg" -o "$tmp/$name.png"
   convert "$tmp/$name.png" -background none "../$name.gif"
 done

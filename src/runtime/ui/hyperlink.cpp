@@ -10,11 +10,12 @@ StaticHyperLink::StaticHyperLink(ControlParent &parent, const String &name) : St
 {
     SetPointer("HyperLink!");
     SetTextColor(kHyperLinkColor);
-    // The address opens first; then the clicked script, if any, runs.
+    // The clicked script runs first, so that the address it sets is the one
+    // that opens.
     label()->onClicked = [this] {
+        clicked.Trigger();
         if (!url_.empty())
             OpenUrl(url_);
-        clicked.Trigger();
     };
 }
 

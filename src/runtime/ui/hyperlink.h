@@ -1,5 +1,5 @@
 // Static hyperlink: a text that opens its address in the desktop's browser
-// when clicked.
+// when clicked, after its clicked script has run.
 #pragma once
 
 #include "runtime/ui/statictext.h"
