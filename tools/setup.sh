@@ -3,7 +3,7 @@
 # Sourced by ./run and ./test; quiet when everything is in place.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libsqlcipher-dev libssl-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev libsqlcipher-dev libssl-dev
           libgtest-dev libbenchmark-dev fonts-wqy-zenhei)
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 #include "exam_fixture.h"
 
 #include "exam/w_jj.h"
+#include "x11_keys.h"
 
 using namespace runtime;
 
@@ -112,6 +113,52 @@ TEST_F(ExamKeys, DigitsAnswerAndTheOtherKeysPressTheirButtons)
     press(Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(pressed, (std::vector<std::string>{"cb_1", "cb_2", "cb_jj"}));
     EXPECT_EQ(stored(single), "4");
+}
+
+// The keys as X11 delivers them, Shift, Ctrl and Alt held or not, the
+// numeric pad with NumLock on and off: each starts on a new single-choice
+// question and shows what the learner gets.
+TEST_F(ExamKeys, EveryDigitWorksAsX11DeliversItWithAnyModifierAndOnThePad)
+{
+    using namespace x11;
+    struct Case {
+        X11Key key;
+        const char *effect;
+    } cases[] = {
+        {Digit(1), "answer 1"},        {Shift1, "answer 1"},          {Ctrl1, "answer 1"},
+        {Alt1, "answer 1"},            {KpEnd, "answer 1"},           {KpDigit(1), "answer 1"},
+        {ShiftKp1Locked, "answer 1"},  {CtrlKp1Locked, "answer 1"},   {Shift2, "answer 2"},
+        {KpDown, "answer 2"},          {KpDigit(2), "answer 2"},      {Shift3, "answer 3"},
+        {KpNext, "answer 3"},          {Shift4, "answer 4"},          {KpLeft, "answer 4"},
+        {Shift5, "question 1"},        {KpBegin, "question 1"},       {KpDigit(5), "question 1"},
+        {Shift8, "question 100"},      {Ctrl8, "question 100"},       {Alt8, "question 100"},
+        {KpUp, "question 100"},        {KpDigit(8), "question 100"},  {Shift9, "question 41"},
+        {KpPrior, "question 41"},      {KpDigit(9), "question 41"},   {Shift6, "cb_1"},
+        {KpRight, "cb_1"},             {Shift7, "cb_2"},              {KpHome, "cb_2"},
+        {KpAdd, "cb_jj"},              {KpAddLocked, "cb_jj"},        {KpMultiply, "nothing"},
+        {KpMultiplyLocked, "nothing"}, {Plus, "nothing"},             {Minus, "nothing"},
+        {KpSubtract, "nothing"},       {Digit(0), "nothing"},         {KpInsert, "nothing"},
+        {LetterA, "nothing"},          {ShiftA, "nothing"},
+    };
+    long row = firstRowOfType(*w, "1");
+    ASSERT_GT(row, 0);
+    for (const Case &c : cases) {
+        ASSERT_EQ(w->dw_2->GetItemString(row, "tx"), "1") << row;
+        w->f_display(static_cast<int>(row));
+        w->cb_5.SetFocus();
+        pressed.clear();
+        x11::Press(w->widget(), c.key);
+        std::string effect = "nothing";
+        if (stored(row) != "0")
+            effect = "answer " + ToUtf8(stored(row));
+        else if (!pressed.empty())
+            effect = pressed.front();
+        else if (w->dw_2->GetRow() != row)
+            effect = "question " + std::to_string(w->dw_2->GetRow());
+        EXPECT_EQ(effect, c.effect) << c.key.name;
+        EXPECT_LE(pressed.size(), 1u) << c.key.name;
+        ++row;
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "exam/paper_building.h"
 
 #include "app/globals.h"
+#include "dataobjects/dataobjects.h"
 #include "test_database.h"
 
 #include <gtest/gtest.h>
@@ -91,36 +92,49 @@ TEST_F(Composition, OrderOfAnEmptyBankIsEmpty)
     EXPECT_EQ(sqlca.SQLCode, 0);
 }
 
-// Papers drawn from the project's own bank by each group's rules hold 100
-// questions, and two papers in a row differ.
-TEST(RealBankPapers, EachGroupDrawsOneHundredDifferentQuestions)
+// Every class that the class list offers gets a full paper from the project's
+// own bank: the program's BuildPaper, by the class's rule group, draws 100
+// different questions, each rule's count of each type, and two papers in a
+// row differ.
+TEST(RealBankPapers, EveryClassOfTheListDrawsOneHundredDifferentQuestions)
 {
     TempDatabase db(bank::ReadBank(SOURCE_DIR "/data", SOURCE_DIR "/resources/images"));
     db.connectSqlca();
-    for (const char *group : {"C1", "A1", "B2"}) {
+    DataStore classes(d_cx());
+    classes.SetTransObject(sqlca);
+    ASSERT_GE(classes.Retrieve(), 9);
+    DataStore rules(d_kznr_new());
+    rules.SetTransObject(sqlca);
+    const String ls_sqlnew = rules.GetSQLSelect();
+    for (long c = 1; c <= classes.RowCount(); ++c) {
+        const String cx = classes.GetItemString(c, "name"), group = RuleGroupOf(cx);
         std::set<std::vector<long>> papers;
-        for (int paper = 0; paper < 3; ++paper) {
-            WriteGroup writes(sqlca);
-            sqlca.ExecuteImmediate("delete from t_kzmn ");
-            sqlca.ExecuteImmediate("delete from t_mno ");
-            long n = 0;
-            sqlca.SelectInto("select max ( mno ) from t_tk005 ", {}, n);
-            WriteOrder(sqlca, RandomOrder(n));
-            const auto rules =
-                sqlca.Query("select fl, jfl, tx1_sl, tx2_sl, tx3_sl from t_kznr where cx=? order by fl,jfl", {String(group)});
-            for (const Row &r : rules.rows) {
-                const char *types[] = {"1", "2", "0"};
-                for (size_t k = 0; k < 3; ++k)
-                    if (Long(r[2 + k].toString()) > 0)
-                        sqlca.ExecuteImmediate(CompositionStatement(types[k], Long(r[2 + k].toString()), r[0].toLong(), r[1].toLong()));
-            }
+        for (int paper = 0; paper < 2; ++paper) {
+            const long ll_rules = BuildPaper(sqlca, rules, ls_sqlnew, group);
+            ASSERT_EQ(sqlca.SQLCode, 0) << ToUtf8(cx) << ": " << ToUtf8(sqlca.SQLErrText);
+            ASSERT_GT(ll_rules, 0) << ToUtf8(cx);
             std::vector<long> mnos;
             for (const auto &row : sqlca.Query("select mno from t_kzmn order by mno").rows)
                 mnos.push_back(row[0].toLong());
-            EXPECT_EQ(mnos.size(), 100u) << group;
+            EXPECT_EQ(mnos.size(), 100u) << ToUtf8(cx);
+            EXPECT_EQ(std::set<long>(mnos.begin(), mnos.end()).size(), 100u) << ToUtf8(cx);
+            // Each rule gave its count of each type from its own chapter.
+            for (long r = 1; r <= ll_rules; ++r) {
+                const long fl = static_cast<long>(rules.GetItemNumber(r, "fl"));
+                const long jfl = static_cast<long>(rules.GetItemNumber(r, "jfl"));
+                const char *types[][2] = {{"1", "tx1_sl"}, {"2", "tx2_sl"}, {"0", "tx3_sl"}};
+                for (const auto &type : types) {
+                    long n = 0;
+                    sqlca.SelectInto("select count(*) from t_kzmn k, t_tk005 t where t.mno = k.mno and t.fl = ? and "
+                                     "t.fl1 = ? and t.tx = ?",
+                                     {fl, jfl, String(type[0])}, n);
+                    EXPECT_EQ(n, std::max(0L, Long(rules.GetItemString(r, type[1]))))
+                        << ToUtf8(cx) << " " << fl << "." << jfl;
+                }
+            }
             papers.insert(mnos);
         }
-        EXPECT_EQ(papers.size(), 3u) << group;
+        EXPECT_EQ(papers.size(), 2u) << ToUtf8(cx);
     }
     sqlca.Disconnect();
 }

@@ -9,6 +9,7 @@
 #include "runtime/ui/colors.h"
 #include "runtime/ui/urlopener.h"
 #include "test_windows.h"
+#include "x11_keys.h"
 
 using namespace runtime;
 
@@ -268,6 +269,53 @@ TEST_F(Practice, KeysPickMoveAndHandIn)
     EXPECT_EQ(boxes[0].title, "提示");
     EXPECT_EQ(boxes[0].icon, Icon::Exclamation);
     EXPECT_TRUE(::w_tclx.IsValid());
+}
+
+// The keys as X11 delivers them, with Shift, Ctrl or Alt and on the numeric
+// pad with NumLock on and off: each starts on a new unanswered single-choice
+// question and shows what the learner gets.
+TEST_F(Practice, EveryKeyWorksAsX11DeliversItWithAnyModifierAndOnThePad)
+{
+    using namespace x11;
+    SetMessageBoxHandler([this](const MessageBoxRequest &r) {
+        boxes.push_back(r);
+        return 2; // the hand-in is declined
+    });
+    struct Case {
+        X11Key key;
+        const char *effect;
+    } cases[] = {
+        {Shift1, "answer 1"},         {Alt1, "answer 1"},           {KpEnd, "answer 1"},
+        {ShiftKp1Locked, "answer 1"}, {CtrlKp1Locked, "answer 1"},  {Shift2, "answer 2"},
+        {KpDown, "answer 2"},         {Shift3, "answer 3"},         {KpNext, "answer 3"},
+        {Shift4, "answer 4"},         {KpLeft, "answer 4"},         {Shift5, "question 1"},
+        {KpBegin, "question 1"},      {Shift6, "previous"},         {KpRight, "previous"},
+        {Shift7, "next"},             {KpHome, "next"},             {Shift8, "question 100"},
+        {Ctrl8, "question 100"},      {KpUp, "question 100"},       {KpDigit(8), "question 100"},
+        {KpSubtract, "question 1"},   {KpSubtractLocked, "question 1"}, {KpAdd, "hand-in"},
+        {KpAddLocked, "hand-in"},     {Plus, "nothing"},            {Minus, "nothing"},
+        {KpMultiply, "nothing"},      {Digit(0), "nothing"},        {KpInsert, "nothing"},
+    };
+    long row = rowOfType(*w, "1");
+    ASSERT_GT(row, 2);
+    for (const Case &c : cases) {
+        ASSERT_EQ(w->dw_1->GetItemString(row, "tx"), "1") << row;
+        show(row);
+        boxes.clear();
+        x11::Press(w->widget(), c.key);
+        const long now = w->dw_1->GetRow();
+        std::string effect = "nothing";
+        if (stored(*w, row) != "0")
+            effect = "answer " + ToUtf8(stored(*w, row));
+        else if (!boxes.empty())
+            effect = "hand-in";
+        else if (now == row - 1 || now == row + 1)
+            effect = now < row ? "previous" : "next";
+        else if (now != row)
+            effect = "question " + std::to_string(now);
+        EXPECT_EQ(effect, c.effect) << c.key.name;
+        ++row;
+    }
 }
 
 TEST_F(Practice, FindShowsTheNumberTypedInTheDialog)

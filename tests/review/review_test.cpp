@@ -6,6 +6,7 @@
 #include "exam/w_jj.h"
 #include "review/w_error.h"
 #include "review/w_error_select.h"
+#include "x11_keys.h"
 
 using namespace runtime;
 
@@ -126,6 +127,30 @@ TEST_F(ReviewWindow, OpensWithTheLastTextParameterAndCountsItsOwnWay)
     if (w->dw_1->GetItemString(multi, "answer") != "3") {
         EXPECT_EQ(book().back(), std::to_string(mnoOf(*w, multi)) + "//3");
     }
+}
+
+// The keys as X11 delivers them: Shift and the numeric pad with NumLock on
+// or off change nothing in what a digit does.
+TEST_F(ReviewWindow, KeysWorkAsX11DeliversThemWithShiftAndOnThePad)
+{
+    using namespace x11;
+    ASSERT_EQ(w->il_maxrow, 3); // true/false, single, multiple choice
+    w->f_display(2);
+    x11::Press(w->widget(), KpBegin);
+    EXPECT_EQ(w->dw_1->GetRow(), 1);
+    x11::Press(w->widget(), Shift8);
+    EXPECT_EQ(w->dw_1->GetRow(), 3);
+    x11::Press(w->widget(), Shift3); // keys 3 and 4 tick C and D here
+    x11::Press(w->widget(), KpLeft);
+    EXPECT_EQ(stored(*w, 3), "34");
+    x11::Press(w->widget(), ShiftKp1Locked);
+    EXPECT_EQ(stored(*w, 3), "134");
+    w->f_display(1);
+    x11::Press(w->widget(), Shift1);
+    EXPECT_EQ(stored(*w, 1), "1");
+    w->f_display(3);
+    x11::Press(w->widget(), KpSubtractLocked);
+    EXPECT_EQ(w->dw_1->GetRow(), 2); // the first unanswered
 }
 
 TEST_F(ReviewWindow, TheHintShowsTheRightAnswerInABox)

@@ -7,6 +7,7 @@
 #include "runtime/ui/statictext.h"
 #include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
+#include "x11_keys.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -214,6 +215,12 @@ TEST_F(Windows, KeyEventGetsVirtualKeyCodesWhateverHasTheFocus)
         {Qt::Key_F1, Qt::NoModifier, "key:112/0"},
         {Qt::Key_Escape, Qt::NoModifier, "key:27/0"},
         {Qt::Key_Space, Qt::NoModifier, "key:32/0"},
+        // Without the platform's key number, shifted digits read as on a US
+        // keyboard, and only the numeric pad's '*' is its multiply key.
+        {Qt::Key_Exclam, Qt::ShiftModifier, "key:49/1"},
+        {Qt::Key_Asterisk, Qt::ShiftModifier, "key:56/1"},
+        {Qt::Key_Asterisk, Qt::KeypadModifier, "key:106/0"},
+        {Qt::Key_End, Qt::KeypadModifier, "key:97/0"},
     };
     QWidget *targets[] = {note->cb_1.widget(), note->cbx_1.widget(), note->widget()};
     for (QWidget *target : targets)
@@ -225,6 +232,44 @@ TEST_F(Windows, KeyEventGetsVirtualKeyCodesWhateverHasTheFocus)
             EXPECT_EQ(journal.back(), c.expected) << target->metaObject()->className();
             EXPECT_EQ(std::count(journal.begin(), journal.end(), c.expected), 1);
         }
+}
+
+// The keys as X11 delivers them: the code names the key pressed, not the
+// character it typed, and the numeric pad's digits count with NumLock on or
+// off. Shift is a key press of its own (16) before the key.
+TEST_F(Windows, KeyEventGetsThePhysicalKeyOfWhatX11Delivers)
+{
+    using namespace x11;
+    Open(note);
+    struct Case {
+        X11Key key;
+        const char *expected;
+    } cases[] = {
+        {Digit(1), "key:49/0"},      {Digit(9), "key:57/0"},      {Digit(0), "key:48/0"},
+        {Shift1, "key:49/1"},        {Shift2, "key:50/1"},        {Shift3, "key:51/1"},
+        {Shift4, "key:52/1"},        {Shift5, "key:53/1"},        {Shift6, "key:54/1"},
+        {Shift7, "key:55/1"},        {Shift8, "key:56/1"},        {Shift9, "key:57/1"},
+        {Ctrl1, "key:49/2"},         {Ctrl8, "key:56/2"},         {Alt1, "key:49/0"},
+        {Alt8, "key:56/0"},          {Minus, "key:189/0"},        {Equal, "key:187/0"},
+        {Plus, "key:187/1"},         {LetterA, "key:65/0"},       {ShiftA, "key:65/1"},
+        {Return, "key:13/0"},        {Escape, "key:27/0"},        {KpEnter, "key:13/0"},
+        {KpAdd, "key:107/0"},        {KpMultiply, "key:106/0"},   {KpSubtract, "key:109/0"},
+        {KpInsert, "key:96/0"},      {KpEnd, "key:97/0"},         {KpDown, "key:98/0"},
+        {KpNext, "key:99/0"},        {KpLeft, "key:100/0"},       {KpBegin, "key:101/0"},
+        {KpRight, "key:102/0"},      {KpHome, "key:103/0"},       {KpUp, "key:104/0"},
+        {KpPrior, "key:105/0"},      {KpDigit(0), "key:96/0"},    {KpDigit(1), "key:97/0"},
+        {KpDigit(5), "key:101/0"},   {KpDigit(8), "key:104/0"},   {KpDigit(9), "key:105/0"},
+        {KpAddLocked, "key:107/0"},  {KpSubtractLocked, "key:109/0"}, {KpMultiplyLocked, "key:106/0"},
+        {ShiftKp1Locked, "key:97/1"}, {CtrlKp1Locked, "key:97/2"},
+    };
+    for (const auto &c : cases) {
+        note->cb_1.SetFocus();
+        journal.clear();
+        x11::Press(note->widget(), c.key);
+        ASSERT_FALSE(journal.empty()) << c.key.name;
+        EXPECT_EQ(journal.back(), c.expected) << c.key.name;
+        EXPECT_EQ(std::count(journal.begin(), journal.end(), c.expected), 1) << c.key.name;
+    }
 }
 
 TEST_F(Windows, RunReturnsWhenTheLastWindowClosesAndClosesTheApplicationOnce)

@@ -81,6 +81,8 @@ TEST(BankSource, MalformedSourcesStopWithFileLineAndReason)
         {"sets.txt", "[x]\n1 2 1\n", "sets.txt:2: question 1 is twice in set x"},
         {"chapters.txt", "1|1|C1|a\n1|1|C1|b\n", "chapters.txt:2: chapter 1.1 listed twice"},
         {"system.txt", "colour: red\n", "system.txt:1: expected frist, cx or pathname"},
+        {"classes.txt", "C1|a\nD|" + u8(u8"普通三轮摩托车") + "\n", "classes.txt:2: class D draws by rule group D, which draws no question"},
+        {"rules.txt", "C1|1|1|1|1|1\nA1|1|1|0| |abc\n", "classes.txt:1: class A1 draws by rule group A1, which draws no question"},
     };
     for (const auto &c : cases) {
         const std::string error = readError(c.file, c.content);
@@ -94,7 +96,9 @@ TEST(BankBuild, StatsOfTheTestBank)
     const auto lines = bank::DatabaseStats(db.file());
     const std::vector<std::string> expected = {
         "questions 16", "true/false 7",  "single 7",  "multiple 2",  "pictures 0",       "group A1 5",
-        "group B2 2",   "group C1 10",   "set " + u8(u8"试卷1") + " 10", "set " + u8(u8"货车专用题") + " 3",
+        "group B2 2",   "group C1 10",   "class A1 5",  "class A2 2",  "class A3 5",       "class B1 5",
+        "class B2 2",   "class C1 10",   "class C2 10", "class C3 10",
+        "set " + u8(u8"试卷1") + " 10", "set " + u8(u8"货车专用题") + " 3",
         "set " + u8(u8"客车专用题") + " 2", "t_kzmn 0", "t_kzmn answered 0", "t_error 0", "t_cj 0"};
     EXPECT_EQ(lines, expected);
 }
@@ -150,8 +154,14 @@ TEST(RealBank, BuildsWithFullPapersAndSets)
     }
     EXPECT_GE(figures["questions"], 300);
     EXPECT_GE(figures["pictures"], 40);
-    for (const char *group : {"group C1", "group A1", "group B2"})
-        EXPECT_EQ(figures[group], 100) << group;
+    // Every class the list offers draws a paper of 100.
+    long classes = 0;
+    for (const auto &[name, n] : figures)
+        if (name.rfind("class ", 0) == 0) {
+            ++classes;
+            EXPECT_EQ(n, 100) << name;
+        }
+    EXPECT_EQ(classes, static_cast<long>(b.classes.size()));
     for (int i = 1; i <= 11; ++i)
         EXPECT_EQ(figures["set " + u8(u8"试卷") + std::to_string(i)], 100) << i;
     EXPECT_GT(figures["set " + u8(u8"货车专用题")], 0);

@@ -32,6 +32,7 @@ struct Chapter {
 struct VehicleClass {
     std::string name;
     std::string readme;
+    std::string where;
 };
 
 struct Rule {

@@ -3,6 +3,7 @@
 
 #include "app/app.h"
 #include "app/of_decrypt.h"
+#include "exam/paper_building.h"
 #include "runtime/db/transaction.h"
 
 namespace bank {
@@ -43,6 +44,12 @@ std::vector<std::string> DatabaseStats(const std::string &file)
     }
     for (const auto &[group, sum] : groups)
         lines.push_back("group " + group + " " + std::to_string(sum));
+    // The size of the paper that each class of the list draws by its group.
+    for (const auto &row : db.Query("select name from t_cx").rows) {
+        const runtime::String name = row[0].toString();
+        const auto group = groups.find(runtime::ToUtf8(RuleGroupOf(name)));
+        lines.push_back("class " + runtime::ToUtf8(name) + " " + std::to_string(group == groups.end() ? 0 : group->second));
+    }
     grouped("set", "select tcname, count(*) from t_tc_list group by tcname order by min(rowid)");
     figure("t_kzmn", "select count(*) from t_kzmn");
     figure("t_kzmn answered", "select count(*) from t_kzmn where zdanswer<>'0'");

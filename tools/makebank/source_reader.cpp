@@ -1,11 +1,13 @@
 // Reading and checking the bank's source files.
 #include "bank.h"
 
+#include "exam/paper_building.h"
 #include "runtime/text/text.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -233,7 +235,7 @@ void readClasses(const fs::path &file, Bank &bank)
         if (f[0].empty() || f[0].size() > 2)
             throw SourceError(at(file, line.number), "a class code has one or two characters");
         checkText(at(file, line.number), "description", f[1]);
-        bank.classes.push_back({f[0], f[1]});
+        bank.classes.push_back({f[0], f[1], at(file, line.number)});
     }
 }
 
@@ -334,6 +336,17 @@ void crossCheck(Bank &bank, const fs::path &imagesDir)
                                                std::to_string(held));
             }
         }
+    }
+    // Every class of the list draws its paper by the rules of its group; a
+    // group that draws nothing would give that class an empty examination.
+    std::map<std::string, long> drawn;
+    for (const auto &r : bank.rules)
+        for (const std::string *count : {&r.single, &r.tf, &r.multiple})
+            drawn[r.group] += std::max(0L, runtime::Long(*count));
+    for (const auto &c : bank.classes) {
+        const std::string group = runtime::ToUtf8(RuleGroupOf(runtime::FromUtf8(c.name)));
+        if (drawn[group] == 0)
+            throw SourceError(c.where, "class " + c.name + " draws by rule group " + group + ", which draws no question");
     }
     for (const auto &s : bank.sets)
         for (const auto &m : s.members)

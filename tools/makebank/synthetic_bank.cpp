@@ -54,8 +54,9 @@ Bank SyntheticBank(long n)
             s.members.push_back({(i * 7 + set) % n + 1, i + 1, {}});
         bank.sets.push_back(s);
     }
-    bank.classes = {{"A1", "大型客车"}, {"A2", "牵引车"}, {"A3", "城市公交车"}, {"B1", "中型客车"},
-                    {"B2", "大型货车"}, {"C1", "小型汽车"}, {"C2", "小型自动挡汽车"}};
+    bank.classes = {{"A1", "大型客车", {}}, {"A2", "重型牵引挂车", {}}, {"A3", "城市公交车", {}},
+                    {"B1", "中型客车", {}}, {"B2", "大型货车", {}},     {"C1", "小型汽车", {}},
+                    {"C2", "小型自动挡汽车", {}}};
     bank.system = {{"frist", "2"}, {"cx", "C1"}, {"pathname", ""}};
     return bank;
 }

@@ -1,5 +1,7 @@
 // Key codes of the window's key event: the platform's virtual key numbers,
-// whatever control has the focus.
+// whatever control has the focus. A code names the key that was pressed, not
+// the character it typed: Shift+1 is key 1, and the numeric pad's keys are
+// its digits whether NumLock is on or off.
 #pragma once
 
 class QKeyEvent;
@@ -56,6 +58,10 @@ enum class KeyCode : int {
 inline constexpr unsigned kShiftFlag = 1;
 inline constexpr unsigned kControlFlag = 2;
 
+// The key of a Qt key event. Where the platform reports its own key number
+// (the XKB keycode of X11 and Wayland), the digit row is found by it, so a
+// shifted digit is still its digit; an event without one, such as Qt sends
+// in tests, is read by its Qt key, shifted digits as on a US keyboard.
 KeyCode VirtualKeyCode(const QKeyEvent &event);
 unsigned KeyFlags(const QKeyEvent &event);
 
