@@ -8,6 +8,7 @@
 // time, and it always shows the paper just built.
 #pragma once
 
+#include "runtime/dw/datastore.h"
 #include "runtime/ui/window.h"
 
 // Closes the examination, practice or review window before t_kzmn is
@@ -33,3 +34,8 @@ int OpenNewWithParm(runtime::GlobalWindow<W> &window, const P &parm)
     return runtime::OpenWithParm(window, parm);
 }
 
+// Stores the learner's answer of a row of a question view (d_kzmn) in
+// t_kzmn. When the database refuses it, the row takes back the answer it
+// held, so that nothing shows as answered that is not stored, and a box
+// tells the learner why. True when the answer is stored.
+bool StoreAnswer(runtime::DataStore &dw, long row, const runtime::String &answer);

@@ -1,7 +1,8 @@
 // The windows over the current paper: whichever chooser builds a new paper,
 // the window open over the old one closes and the new one shows the paper
 // just built, stores its answers and hands in what the learner saw; a second
-// practice hand-in counts its own set.
+// practice hand-in counts its own set; an answer the database refuses is
+// reported and not shown as given.
 #include "practice/practice_fixture.h"
 
 #include "app/expression_functions.h"
@@ -201,6 +202,87 @@ TEST_F(CurrentPaper, ASecondPracticeHandInCountsItsOwnSet)
     sqlca.SelectInto("select zdanswer from t_kzmn where mno = ?", {mno}, stored);
     EXPECT_EQ(stored, wrong);
     ASSERT_EQ(::w_jj_tc->dw_1->RowCount(), count("select count(*) from t_kzmn") - 1);
+}
+
+// The database refuses an answer: a box gives its reason, the answer stored
+// before stays, and nothing on screen shows the refused one as given. Once
+// the database takes answers again, the same press stores and shows it.
+TEST_F(CurrentPaper, AnAnswerTheDatabaseRefusesIsReportedAndNotShown)
+{
+    struct Case {
+        Start window;
+        const char *tx;
+        bool viaBox; // the tick box beside the option, else the option itself
+    } cases[] = {
+        {Start::Exam, "1", false}, {Start::Exam, "2", false}, {Start::Exam, "0", true},
+        {Start::Set3, "1", false}, {Start::Set3, "0", true},  {Start::Review, "2", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(nameOf(c.window)) + " tx " + c.tx);
+        start(c.window);
+        Window *w = paperWindow();
+        ASSERT_NE(w, nullptr);
+        DataStore &dw = paperOf(w);
+        long row = 0;
+        for (long r = 1; r <= dw.RowCount() && row == 0; ++r)
+            if (dw.GetItemString(r, "tx") == c.tx)
+                row = r;
+        ASSERT_GT(row, 0);
+        const long mno = static_cast<long>(dw.GetItemNumber(row, "mno"));
+        const long bookBefore = count("select count(*) from t_error");
+
+        auto *exam = dynamic_cast<class w_mnkz_2012 *>(w);
+        auto *question = dynamic_cast<QuestionWindow *>(w);
+        if (exam)
+            exam->f_display(static_cast<int>(row));
+        else
+            question->f_display(static_cast<int>(row));
+        // Option 2 is wrong or right; either way it is an answer to store.
+        auto press = [&] {
+            if (exam)
+                click(c.viaBox ? static_cast<Control &>(exam->cbx_choice2) : exam->cb_5);
+            else
+                click(c.viaBox ? static_cast<Control &>(question->cbx_choice2) : question->st_choice2);
+        };
+
+        sqlca.ExecuteImmediate("create trigger refuse_answers before update of zdanswer on t_kzmn "
+                               "begin select raise(abort, 'database or disk is full'); end");
+        press();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "警告");
+        EXPECT_EQ(boxes[0].text, "数据库更新出错！\r\ndatabase or disk is full");
+        boxes.clear();
+        String stored;
+        sqlca.SelectInto("select zdanswer from t_kzmn where mno = ?", {mno}, stored);
+        EXPECT_EQ(stored, "0");
+        EXPECT_EQ(count("select count(*) from t_error"), bookBefore);
+        EXPECT_EQ(dw.GetRow(), row);
+        EXPECT_EQ(dw.GetItemString(row, "zdanswer"), "0");
+        if (exam) {
+            EXPECT_EQ(exam->dw_1->Describe("t_" + String(row + 100) + ".Text"), "");
+            EXPECT_EQ(exam->st_youranswer.Text(), "");
+            EXPECT_FALSE(exam->cbx_choice2.Checked());
+            EXPECT_EQ(exam->is_flag2, "0");
+        } else {
+            EXPECT_FALSE(question->cbx_choice2.Checked());
+            EXPECT_NE(question->st_choice2.TextColor(), RGB(250, 0, 0));
+            EXPECT_FALSE(question->p_message2.Visible());
+            EXPECT_EQ(question->is_currentzdanswer, "");
+        }
+
+        sqlca.ExecuteImmediate("drop trigger refuse_answers");
+        press();
+        EXPECT_TRUE(boxes.empty());
+        sqlca.SelectInto("select zdanswer from t_kzmn where mno = ?", {mno}, stored);
+        EXPECT_EQ(stored, "2");
+        if (exam) {
+            EXPECT_NE(exam->dw_1->Describe("t_" + String(row + 100) + ".Text"), "");
+            EXPECT_NE(exam->st_youranswer.Text(), "");
+        } else if (c.viaBox) {
+            EXPECT_TRUE(question->cbx_choice2.Checked());
+        }
+        boxes.clear();
+    }
 }
 
 } // namespace
