@@ -8,12 +8,14 @@
 #include "app/expression_functions.h"
 #include "exam/w_jj.h"
 #include "exam/w_jj_enter.h"
+#include "practice/w_find.h"
 #include "practice/w_jj_tc.h"
 #include "practice/w_tclx.h"
 #include "review/w_error.h"
 #include "review/w_error_select.h"
 
 #include <QPointer>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace runtime;
 
@@ -171,6 +173,45 @@ TEST_F(CurrentPaper, ANewPaperFromAnyChooserReplacesTheWindowOverTheOldOne)
             Close(::w_jj);
             Close(::w_jj_tc);
         }
+}
+
+// A click as the platform delivers it: press and release at the middle of the
+// control, through the window-system interface, so that Qt's own delivery
+// (and its blocking of windows behind a modal one) decides where it goes.
+void PlatformClick(const Control &c)
+{
+    QWidget *button = c.widget();
+    QWindow *window = button->window()->windowHandle();
+    const QPointF at = button->mapTo(button->window(), button->rect().center());
+    const QPointF global = button->mapToGlobal(button->rect().center());
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window, at, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window, at, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+}
+
+// While a question window waits on its number dialog, the choosers take no
+// click, so no paper is rebuilt under a window that is in the middle of a
+// script; once the dialog is gone the same click starts the set.
+TEST_F(CurrentPaper, NoPaperIsBuiltWhileAQuestionWindowWaitsOnItsDialog)
+{
+    start(Start::Set3);
+    QPointer<Window> practice = &*::w_tclx;
+    bool blocked = false;
+    WhenOpen(::w_find, [&] {
+        PlatformClick(chooserButton("试卷1"));
+        blocked = ::w_tclx.IsValid() && &*::w_tclx == practice.data() && ::w_find.IsValid();
+        Close(*::w_find);
+    });
+    click(::w_tclx->cb_find);
+    EXPECT_TRUE(blocked);
+    EXPECT_EQ(::w_tclx->is_tcname, "试卷3");
+
+    PlatformClick(chooserButton("试卷1"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(practice.isNull());
+    ASSERT_TRUE(::w_tclx.IsValid());
+    EXPECT_EQ(::w_tclx->is_tcname, "试卷1");
 }
 
 // A second practice hand-in while the score of the first is still open
