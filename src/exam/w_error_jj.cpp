@@ -1,6 +1,7 @@
 #include "exam/w_error_jj.h"
 
 #include "app/globals.h"
+#include "exam/current_paper.h"
 #include "exam/w_jj.h"
 #include "exam/w_mnkz_2012.h"
 #include "runtime/ui/colors.h"
@@ -62,7 +63,7 @@ w_error_jj::w_error_jj() : Window("w_error_jj")
 
     cb_1.clicked = [this] {
         gs_error_jj_flag = "2";
-        OpenNewResult();
+        OpenNew(w_jj);
         Close(*this);
         Close(w_mnkz_2012);
     };

@@ -90,9 +90,3 @@ w_jj::w_jj() : Window("w_jj")
 
     cb_1.clicked = [this] { OpenScoreSheet(il_cj); };
 }
-
-void OpenNewResult()
-{
-    Close(w_jj);
-    Open(w_jj);
-}

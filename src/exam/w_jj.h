@@ -23,8 +23,3 @@ public:
 };
 
 extern runtime::GlobalWindow<w_jj> w_jj;
-
-// Opens the result window for the paper as it stands now. A result window
-// still open from an earlier hand-in is closed first, so that the score and
-// the list are counted anew instead of the old ones being brought forward.
-void OpenNewResult();

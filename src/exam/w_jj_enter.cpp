@@ -1,5 +1,6 @@
 #include "exam/w_jj_enter.h"
 
+#include "exam/current_paper.h"
 #include "exam/w_jj.h"
 #include "exam/w_mnkz_2012.h"
 #include "runtime/ui/colors.h"
@@ -29,11 +30,6 @@ w_jj_enter::w_jj_enter() : Window("w_jj_enter")
     cb_1.SetDefault(true);
     cb_1.SetCancel(true);
 
-    open = [this] {
-        if (w_mnkz_2012.IsValid())
-            iw_mnkz = &*w_mnkz_2012;
-    };
-
     // Enter reaches this script only where no default button takes it.
     key = [this](KeyCode key, unsigned) {
         if (key == KeyCode::KeyEnter)
@@ -43,11 +39,7 @@ w_jj_enter::w_jj_enter() : Window("w_jj_enter")
     };
 
     cb_2.clicked = [this] {
-        if (!iw_mnkz || !iw_mnkz->IsOpen()) {
-            Close(*this);
-            return;
-        }
-        OpenNewResult();
+        OpenNew(w_jj);
         Close(*this);
         Close(w_mnkz_2012);
     };

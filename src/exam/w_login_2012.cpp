@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "dataobjects/dataobjects.h"
+#include "exam/current_paper.h"
 #include "exam/paper_building.h"
 #include "exam/w_mnkz_2012.h"
 #include "runtime/ui/colors.h"
@@ -76,6 +77,7 @@ w_login_2012::w_login_2012() : Window("w_login_2012")
         gs_cx = Left(ls_text, Pos(ls_text, "-") - 1);
         const String ls_group = RuleGroupOf(gs_cx);
 
+        ClosePaperWindows();
         il_newrow = BuildPaper(sqlca, *dw_2, il_sqlnew, ls_group);
 
         if (sqlca.SQLCode != 0) {

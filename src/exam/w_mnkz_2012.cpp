@@ -1,6 +1,7 @@
 #include "exam/w_mnkz_2012.h"
 
 #include "app/globals.h"
+#include "exam/w_jj_enter.h"
 #include "runtime/ui/colors.h"
 
 using namespace runtime;
@@ -28,6 +29,9 @@ w_mnkz_2012::w_mnkz_2012() : Window("w_mnkz_2012")
     cb_1.clicked = [this] { previousScript(); };
     cb_2.clicked = [this] { nextScript(); };
     cb_jj.clicked = [this] { handInScript(); };
+    // However the examination ends (hand-in, time-out, close box, a new
+    // paper), its hand-in confirmation goes with it.
+    close = [] { Close(w_jj_enter); };
 
     for (int i = 1; i <= 4; ++i) {
         optionButton(i).clicked = [this, i] { chooseOption(i); };

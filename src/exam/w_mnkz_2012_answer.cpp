@@ -5,6 +5,7 @@
 #include "app/f_ts.h"
 #include "app/gf_getstring.h"
 #include "app/globals.h"
+#include "exam/current_paper.h"
 
 #include <algorithm>
 
@@ -27,37 +28,47 @@ void w_mnkz_2012::chooseOption(int ai_option)
         String ls_sign = letters[ai_option - 1];
         if (is_tx == "2")
             ls_sign = ai_option == 1 ? "√" : "×";
+        // The card and the label show only an answer that is stored.
+        if (f_updatedata(il_currentrow, ls_digit) != 1)
+            return;
         dw_1->Modify(ls_cell + ".Text='" + ls_sign + "'");
         // The label follows the answer as it is given, as for multiple choice.
         st_youranswer.SetText(ls_sign);
-        f_updatedata(il_currentrow, ls_digit);
         il_currentrow = std::min(il_currentrow + 1, il_maxrow);
     } else if (is_tx == "0") {
+        // The selection this press leaves: the option ticked or unticked.
         String &ls_flag = optionFlag(ai_option);
-        ls_flag = ls_flag == "0" ? "1" : "0";
-        optionBox(ai_option).SetChecked(ls_flag == "1");
-
-        const long ll_pos = Pos(is_currentzdanswer, ls_digit);
-        if (ll_pos == 0 && ls_flag == "1")
-            is_currentzdanswer = f_ts(is_currentzdanswer, ls_digit);
-        else if (ll_pos > 0 && ls_flag == "0")
-            is_currentzdanswer.erase(static_cast<size_t>(ll_pos - 1), 1);
-        const long ll_zero = Pos(is_currentzdanswer, "0");
+        const String ls_newflag = ls_flag == "0" ? "1" : "0";
+        String ls_answer = is_currentzdanswer;
+        const long ll_pos = Pos(ls_answer, ls_digit);
+        if (ll_pos == 0 && ls_newflag == "1")
+            ls_answer = f_ts(ls_answer, ls_digit);
+        else if (ll_pos > 0 && ls_newflag == "0")
+            ls_answer.erase(static_cast<size_t>(ll_pos - 1), 1);
+        const long ll_zero = Pos(ls_answer, "0");
         if (ll_zero > 0)
-            is_currentzdanswer.erase(static_cast<size_t>(ll_zero - 1), 1);
+            ls_answer.erase(static_cast<size_t>(ll_zero - 1), 1);
+
+        // Not stored: the tick (which a click on the box itself has already
+        // flipped) stays as the stored answer has it.
+        if (f_updatedata(il_currentrow, ls_answer) != 1) {
+            optionBox(ai_option).SetChecked(ls_flag == "1");
+            return;
+        }
+        ls_flag = ls_newflag;
+        optionBox(ai_option).SetChecked(ls_flag == "1");
+        is_currentzdanswer = ls_answer;
 
         const String ls_letters = gf_getstring(is_currentzdanswer);
         st_youranswer.SetText(ls_letters);
         dw_1->Modify(ls_cell + ".Text='" + ls_letters + "'");
-        f_updatedata(il_currentrow, is_currentzdanswer);
     }
 }
 
 int w_mnkz_2012::f_updatedata(int ai_currentrow, const String &as_zdanswer)
 {
-    dw_2->SetItem(ai_currentrow, "zdanswer", as_zdanswer);
-    dw_2->Update();
-    sqlca.Commit();
+    if (!StoreAnswer(*dw_2, ai_currentrow, as_zdanswer))
+        return -1;
 
     const Value lv_answer = dw_2->GetItem(dw_2->GetRow(), "answer");
     const long ll_mno = static_cast<long>(dw_2->GetItemNumber(dw_2->GetRow(), "mno"));

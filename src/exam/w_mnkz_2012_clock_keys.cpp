@@ -2,6 +2,7 @@
 // is handed in) and the keys that take the examination from the keyboard.
 #include "exam/w_mnkz_2012.h"
 
+#include "exam/current_paper.h"
 #include "exam/w_jj.h"
 
 using namespace runtime;
@@ -17,7 +18,7 @@ void w_mnkz_2012::timerScript()
         il_ss = 60;
         il_mm = il_mm - 1;
         if (il_mm < 0) {
-            OpenNewResult();
+            OpenNew(w_jj);
             Close(*this);
             return;
         }

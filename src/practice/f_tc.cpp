@@ -2,6 +2,7 @@
 #include "practice/w_tc_select11.h"
 
 #include "app/globals.h"
+#include "exam/current_paper.h"
 #include "review/w_error.h"
 #include "practice/w_tclx.h"
 #include "runtime/ui/halt.h"
@@ -25,6 +26,7 @@ bool BuildFailed()
 
 void w_tc_select11::f_tc(const String &as_tc_name, int ai_flag)
 {
+    ClosePaperWindows();
     sqlca.ExecuteImmediate("delete from t_kzmn ");
     // Wrong answers of earlier runs of the set leave its review.
     sqlca.Execute("update t_error set flag =0 where flag =?", {static_cast<long>(ai_flag)});
@@ -42,6 +44,7 @@ void w_tc_select11::f_tc(const String &as_tc_name, int ai_flag)
 
 void w_tc_select11::f_error(int al_flag)
 {
+    ClosePaperWindows();
     sqlca.ExecuteImmediate("delete from t_kzmn ");
     sqlca.Commit();
     // One question once, however many rows of the set name it.

@@ -22,7 +22,8 @@ public:
     // Shows question ai_currentrow and makes it the current row of dw_1.
     void f_display(int ai_currentrow);
     // Stores the answer of a row and judges a single-choice or true/false
-    // answer: 0 when it is wrong, 1 otherwise.
+    // answer: 0 when it is wrong, 1 otherwise, -1 when the database refused
+    // the answer (the learner has been told; nothing is judged).
     int f_updatedata(int ai_currentrow, const runtime::String &as_zdanswer);
 
     // Option 1 to 4 (A to D): its text, its tick box and its flag.

@@ -6,6 +6,7 @@
 #include "app/f_ts.h"
 #include "app/globals.h"
 #include "app/of_decrypt.h"
+#include "exam/current_paper.h"
 #include "practice/w_find.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/messagebox.h"
@@ -45,21 +46,25 @@ void QuestionWindow::pickScript(int ai_option)
             is_currentzdanswer = f_ts(is_currentzdanswer, ls_digit);
         if (li_pos > 0 && ls_flag == "0")
             is_currentzdanswer.erase(static_cast<size_t>(li_pos - 1), 1);
-        f_updatedata(il_currentrow, is_currentzdanswer);
+        // Not stored: the question shows its stored answer again.
+        if (f_updatedata(il_currentrow, is_currentzdanswer) < 0)
+            f_display(il_currentrow);
         return;
     }
 
     for (int i = 1; i <= 4; ++i)
         optionText(i).SetTextColor(i == ai_option ? kChosen : kNotChosen);
-    if (f_updatedata(il_currentrow, ls_digit) == 1)
+    const int li_flag = f_updatedata(il_currentrow, ls_digit);
+    if (li_flag == 1)
         cb_next.clicked.Trigger();
+    else if (li_flag < 0)
+        f_display(il_currentrow);
 }
 
 int QuestionWindow::f_updatedata(int ai_currentrow, const String &as_zdanswer)
 {
-    dw_1->SetItem(ai_currentrow, "zdanswer", as_zdanswer);
-    dw_1->Update();
-    sqlca.Commit();
+    if (!StoreAnswer(*dw_1, ai_currentrow, as_zdanswer))
+        return -1;
 
     const long ll_row = dw_1->GetRow();
     const String ls_answer = dw_1->GetItemString(ll_row, "answer");

@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/maker.h"
 #include "app/n_internetresult.h"
+#include "exam/current_paper.h"
 #include "practice/w_jj_tc.h"
 
 using namespace runtime;
@@ -72,5 +73,5 @@ void w_tclx::hintScript()
 
 void w_tclx::openScore()
 {
-    OpenWithParm(w_jj_tc, static_cast<double>(il_error_flag));
+    OpenNewWithParm(w_jj_tc, static_cast<double>(il_error_flag));
 }

@@ -1,6 +1,7 @@
 #include "review/w_error.h"
 
 #include "app/globals.h"
+#include "exam/current_paper.h"
 #include "exam/w_jj.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/messagebox.h"
@@ -54,5 +55,5 @@ void w_error::hintScript()
 
 void w_error::openScore()
 {
-    OpenNewResult();
+    OpenNew(w_jj);
 }

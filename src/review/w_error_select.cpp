@@ -1,6 +1,7 @@
 #include "review/w_error_select.h"
 
 #include "app/globals.h"
+#include "exam/current_paper.h"
 #include "review/w_error.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/halt.h"
@@ -53,6 +54,7 @@ void w_error_select::f_error(int ai_flag)
                                "group by mno having count ( *) > 1 )");
     sqlca.Commit();
     sqlca.ExecuteImmediate("update t_error set errorcs =0");
+    ClosePaperWindows();
     sqlca.ExecuteImmediate("delete from t_kzmn");
     sqlca.Commit();
 

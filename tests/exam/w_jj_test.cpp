@@ -1,6 +1,7 @@
 // The result window: the score against the pass mark, the list of wrong and
 // unanswered questions, the web strip, the layout and the way to the score
 // sheet.
+#include "exam/current_paper.h"
 #include "exam/w_jj.h"
 #include "exam/w_print.h"
 
@@ -129,7 +130,7 @@ TEST_F(ResultWindow, NewResultReplacesAStaleOne)
 
     Open(w_jj);
     EXPECT_EQ(w_jj->st_1.Text(), "95分");
-    OpenNewResult();
+    OpenNew(w_jj);
     EXPECT_EQ(w_jj->st_1.Text(), "75分");
     EXPECT_EQ(w_jj->st_1.TextColor(), RGB(250, 0, 0));
     EXPECT_EQ(w_jj->dw_1->RowCount(), 20);

@@ -1,0 +1,30 @@
+#include "exam/current_paper.h"
+
+#include "app/globals.h"
+#include "exam/w_mnkz_2012.h"
+#include "practice/w_tclx.h"
+#include "review/w_error.h"
+#include "runtime/ui/messagebox.h"
+
+using namespace runtime;
+
+void ClosePaperWindows()
+{
+    Close(w_mnkz_2012);
+    Close(w_tclx);
+    Close(w_error);
+}
+
+bool StoreAnswer(DataStore &dw, long row, const String &answer)
+{
+    const Value before = dw.GetItem(row, "zdanswer");
+    dw.SetItem(row, "zdanswer", answer);
+    if (dw.Update() == 1) {
+        sqlca.Commit();
+        return true;
+    }
+    const String reason = sqlca.SQLErrText;
+    dw.SetItem(row, "zdanswer", before);
+    MessageBox("警告", "数据库更新出错！\r\n" + reason, Icon::Exclamation);
+    return false;
+}

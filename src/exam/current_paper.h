@@ -1,0 +1,41 @@
+// The current paper t_kzmn and the windows over it.
+//
+// The examination, practice and review windows read the paper once, when
+// they open, and write every answer back to its row. A window left open over
+// a paper that has since been rebuilt would show questions that are gone and
+// store its answers nowhere, so whatever rebuilds t_kzmn first closes the
+// window still open over the old paper: at most one of them is open at a
+// time, and it always shows the paper just built.
+#pragma once
+
+#include "runtime/dw/datastore.h"
+#include "runtime/ui/window.h"
+
+// Closes the examination, practice or review window before t_kzmn is
+// rebuilt, together with what belongs to it (the examination's hand-in
+// confirmation).
+void ClosePaperWindows();
+
+// Opens a window afresh over the tables as they stand now. Open alone only
+// brings an open window to the front without running its open event again;
+// a window of the class still open (from an earlier hand-in, say) is closed
+// first, so that a score is always counted anew.
+template <class W>
+int OpenNew(runtime::GlobalWindow<W> &window)
+{
+    runtime::Close(window);
+    return runtime::Open(window);
+}
+
+template <class W, class P>
+int OpenNewWithParm(runtime::GlobalWindow<W> &window, const P &parm)
+{
+    runtime::Close(window);
+    return runtime::OpenWithParm(window, parm);
+}
+
+// Stores the learner's answer of a row of a question view (d_kzmn) in
+// t_kzmn. When the database refuses it, the row takes back the answer it
+// held, so that nothing shows as answered that is not stored, and a box
+// tells the learner why. True when the answer is stored.
+bool StoreAnswer(runtime::DataStore &dw, long row, const runtime::String &answer);
