@@ -1,5 +1,6 @@
 #include "menurender/nvo_supermenu_class.h"
 
+#include "runtime/dw/picture.h"
 #include "runtime/ui/stockpictures.h"
 #include "runtime/win32/shapes.h"
 
@@ -17,12 +18,16 @@ long iconOfBitmap(nvo_supermenu_class &menu, GdiObject bitmap)
 
 } // namespace
 
+// The icon of a picture name: an icon picture at its own size, a bitmap
+// picture made 16 pixels square or a stock picture. Icon and bitmap names are
+// looked up as every picture of the program is ("pic\car.ico" among the
+// program's resources first, then as a file).
 long nvo_supermenu_class::of_geticonhandle(const String &as_iconname)
 {
     if (Pos(Lower(as_iconname), ".ico") > 0)
-        return static_cast<long>(LoadIconFile(as_iconname));
+        return static_cast<long>(IconFromImage(LoadPicture(as_iconname).toImage()));
     if (Pos(Lower(as_iconname), ".bmp") > 0)
-        return iconOfBitmap(*this, LoadBitmapFile(as_iconname, 16, 16));
+        return iconOfBitmap(*this, BitmapFromImage(LoadPicture(as_iconname).toImage(), 16, 16));
     if (Pos(as_iconname, "!") > 0)
         return static_cast<long>(IconFromImage(StockPicture(as_iconname).toImage()));
     return 0;

@@ -33,11 +33,8 @@ IconHandle IconFromImage(const QImage &image)
     return handle;
 }
 
-IconHandle LoadIconFile(const String &path) { return IconFromImage(QImage(ToQString(path))); }
-
-GdiObject LoadBitmapFile(const String &path, int width, int height)
+GdiObject BitmapFromImage(const QImage &image, int width, int height)
 {
-    QImage image(ToQString(path));
     if (image.isNull())
         return 0;
     Object bitmap;
