@@ -1,6 +1,7 @@
 // Pens, brushes, shapes, icons, owner-draw records and menus by handle.
 #include "runtime/ui/colors.h"
 #include "runtime/ui/menu.h"
+#include "runtime/ui/stockpictures.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/icons.h"
 #include "runtime/win32/logfonts.h"
@@ -142,6 +143,42 @@ TEST(Icons, BitmapsBecomeIconsOfTheirFirstSquareWithoutTheMaskColour)
     EXPECT_EQ(IconFromBitmap(0, 16, -1), 0u);
     EXPECT_EQ(BitmapFromImage(QImage(), 16, 16), 0u);
     EXPECT_EQ(IconFromImage(QImage()), 0u);
+}
+
+TEST(Icons, StockBitmapsLoadUnscaledAndStockIconsAtTheDefaultSize)
+{
+    const int live = LiveGdiObjects();
+    const long bitmapId = StockBitmapId("Exit!"), iconId = StockIconId("Application!");
+    const QImage strip = StockBitmapImage(bitmapId);
+
+    const GdiObject bitmap = LoadStockBitmap(bitmapId);
+    const DeviceContext memory = CreateCompatibleDC(0);
+    const GdiObject previous = SelectObject(memory, bitmap);
+    ASSERT_NE(previous, 0u);
+    for (const QPoint p : {QPoint(0, 0), QPoint(8, 8), QPoint(31, 15), QPoint(24, 8)}) {
+        const QColor c = strip.pixelColor(p);
+        EXPECT_EQ(GetPixel(memory, p.x(), p.y()), RGB(c.red(), c.green(), c.blue())) << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(GetPixel(memory, 32, 0), -1) << "32 pixels wide";
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    EXPECT_TRUE(DeleteObject(bitmap));
+
+    const IconHandle icon = LoadStockIcon(iconId);
+    ASSERT_TRUE(IsIcon(icon));
+    {
+        Canvas canvas(40, 40);
+        DrawIconEx(canvas.hdc, 0, 0, icon, 32, 32);
+        const QColor middle = StockIconImage(iconId).pixelColor(16, 16);
+        EXPECT_EQ(canvas.at(16, 16), RGB(middle.red(), middle.green(), middle.blue()));
+        EXPECT_EQ(canvas.at(0, 0), kGround);
+    }
+    DestroyIcon(icon);
+
+    EXPECT_EQ(LoadStockBitmap(iconId), 0u);
+    EXPECT_EQ(LoadStockIcon(bitmapId), 0u);
+    EXPECT_EQ(LoadStockIcon(0), 0u);
+    EXPECT_EQ(LiveGdiObjects(), live);
 }
 
 TEST(OwnerDraw, ARecordIsReachableOnlyWhileItIsLent)
