@@ -45,6 +45,9 @@ public:
     static constexpr int style_bknormal = 0, style_bkwhite = 1, style_bkgray = 2, style_bkgray_xp = 3,
                          style_bkamb = 4;
 
+    // Kinds of stock picture.
+    static constexpr int image_bitmap = 0, image_icon = 1;
+
     int menustyle = style_normal;
     int menubkstyle = style_bknormal;
     long color_start = 0;
@@ -77,6 +80,7 @@ public:
 
     // Item icons.
     long of_geticonhandle(const runtime::String &as_iconname);
+    long of_getstockicon(const runtime::String &as_stockbitmap, int &ai_imagetype);
     long of_getmaskcolor(runtime::GdiObject al_bitmaphandle);
     void of_setmenuicon(const runtime::String &as_type, const runtime::String &as_itemname,
                         const runtime::String &as_icon);
