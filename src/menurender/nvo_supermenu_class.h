@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QPointer>
 
+#include <memory>
 #include <vector>
 
 namespace runtime {
@@ -25,7 +26,7 @@ struct ust_menuinfo {
     unsigned long itemid = 0;         // the number the menu item carries as its item data
     runtime::String itemname;         // the item's text before its first tab
     runtime::String shortcutkey;      // the text after the first tab
-    runtime::MenuItem *menupt = nullptr;
+    runtime::MenuItem *menupt = nullptr; // the window's menu item, or one registration made
     QPointer<QAction> alive;          // null once the menu item is gone
     runtime::IconHandle hicon = 0;    // owned by the renderer; 0: no icon
     int level = 0;                    // 0 for the menu bar, one more per pop-up
@@ -44,6 +45,9 @@ public:
     static constexpr int style_bknormal = 0, style_bkwhite = 1, style_bkgray = 2, style_bkgray_xp = 3,
                          style_bkamb = 4;
 
+    // Kinds of stock picture.
+    static constexpr int image_bitmap = 0, image_icon = 1;
+
     int menustyle = style_normal;
     int menubkstyle = style_bknormal;
     long color_start = 0;
@@ -59,9 +63,12 @@ public:
     int of_drawitem(unsigned long &childid, long &drawitemstruct);
     int of_measureitem(unsigned long &childid, long &measureitemstruct);
 
-    // Registration.
+    // Registration: the window's menu alongside its menu handles, or the
+    // menu handles alone.
     void of_registerwindow(const runtime::Window &aw_win);
-    void of_registermenu(runtime::MenuItem &am_menu, int ai_level, runtime::MenuHandle al_hmenu);
+    void of_registermenu(runtime::MenuItem &am_menu, int ai_level, runtime::MenuHandle al_hmenu,
+                         runtime::MenuHandle al_hsysmenu);
+    void of_registermenu(int ai_level, runtime::MenuHandle al_hmenu, runtime::MenuHandle al_hsysmenu);
     void of_setvisible(runtime::MenuItem &am_menu, bool ab_visible);
     int of_add(unsigned long al_itemid, const runtime::String &as_text, runtime::MenuItem &am_menu,
                int ai_level);
@@ -73,6 +80,7 @@ public:
 
     // Item icons.
     long of_geticonhandle(const runtime::String &as_iconname);
+    long of_getstockicon(const runtime::String &as_stockbitmap, int &ai_imagetype);
     long of_getmaskcolor(runtime::GdiObject al_bitmaphandle);
     void of_setmenuicon(const runtime::String &as_type, const runtime::String &as_itemname,
                         const runtime::String &as_icon);
@@ -99,8 +107,20 @@ public:
                            const ust_menuinfo &ast_menuinfo);
 
 private:
+    runtime::MenuHandle subMenuPastSystemMenu(runtime::MenuHandle menu, int &position,
+                                              runtime::MenuHandle systemMenu) const;
+    static bool isRegistered(const runtime::MenuItemInfo &info);
+    void addRowFor(runtime::MenuHandle menu, int position, const runtime::String &text,
+                   runtime::MenuItem &item, int level);
+    void joinRow(runtime::MenuHandle menu, int position, int row);
+    runtime::MenuItem &newStandAloneItem(const runtime::String &text);
+    runtime::MenuItem *menuOfRow(int row) const;
+
+    runtime::MenuItemInfo lpmenuiteminfo; // every read and write of a menu item goes through it
     runtime::WindowHandle il_winhandle = 0;
     const runtime::Window *iw_win = nullptr;
     std::vector<ust_menuinfo> ist_menuinfo; // row k at index k - 1
     int ii_num = 0;
+    // The menu items registration made for items no menu item stands for.
+    std::vector<std::unique_ptr<runtime::MenuItem>> standAloneItems;
 };

@@ -356,17 +356,9 @@ protected:
     Canvas draw(unsigned long itemData, unsigned long state)
     {
         Canvas canvas(120, 24);
-        DrawItemRecord record;
-        record.ctlType = kOwnerDrawMenu;
-        record.hdc = canvas.hdc;
-        record.rcItem = tagrect{0, 0, 120, 24};
-        record.itemData = itemData;
-        record.itemState = state;
-        RecordLease lease(record);
-        unsigned long childid = 0;
-        long number = lease.number();
-        renderer.of_drawitem(childid, number);
+        const DrawItemRecord record = DrawItem(renderer, canvas, itemData, state);
         EXPECT_EQ(record.rcItem.left, 0) << "the request's record is left as it came";
+        EXPECT_EQ(record.rcItem.right, 120);
         return canvas;
     }
 };
@@ -400,20 +392,9 @@ TEST(DispatchAfterTheMenu, ItemsOfAMenuThatIsGoneAreNeitherMeasuredNorDrawn)
     EXPECT_EQ(renderer.of_find_bymenuid("m_copy"), 0);
 
     Canvas canvas(120, 24);
-    DrawItemRecord draw;
-    draw.hdc = canvas.hdc;
-    draw.rcItem = tagrect{0, 0, 120, 24};
-    draw.itemData = 4;
-    RecordLease drawLease(draw);
-    MeasureItemRecord measure{kOwnerDrawMenu, 0, 0, 5, 6, 4};
-    RecordLease measureLease(measure);
-    unsigned long childid = 0;
-    long number = drawLease.number();
-    renderer.of_drawitem(childid, number);
-    number = measureLease.number();
-    renderer.of_measureitem(childid, number);
+    DrawItem(renderer, canvas, 4);
     EXPECT_EQ(canvas.at(100, 22), kGround);
-    EXPECT_EQ(measure.itemWidth, 5u);
+    EXPECT_EQ(MeasureItem(renderer, 4).itemWidth, 111u);
 }
 
 } // namespace

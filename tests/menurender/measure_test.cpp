@@ -16,12 +16,7 @@ protected:
 
     MeasureItemRecord measure(unsigned long itemData, unsigned long ctlType = kOwnerDrawMenu)
     {
-        MeasureItemRecord record{ctlType, 7, 8, 111, 222, itemData};
-        RecordLease lease(record);
-        unsigned long childid = 0;
-        long number = lease.number();
-        renderer.of_measureitem(childid, number);
-        return record;
+        return MeasureItem(renderer, itemData, ctlType);
     }
     // The width of text in the system font.
     static long widthOf(const char *text)
@@ -88,12 +83,7 @@ TEST_F(Measuring, AMenuBarRowHasNoIconColumn)
     nvo_supermenu_class bare;
     bare.of_registerwindow(other);
     ASSERT_EQ(bare.of_add(50, "Copy", other.menu().m_copy, 0), 7);
-    MeasureItemRecord record{kOwnerDrawMenu, 0, 0, 0, 0, 50};
-    RecordLease lease(record);
-    unsigned long childid = 0;
-    long number = lease.number();
-    bare.of_measureitem(childid, number);
-    EXPECT_EQ(record.itemWidth, static_cast<unsigned long>(widthOf("Copy")));
+    EXPECT_EQ(MeasureItem(bare, 50).itemWidth, static_cast<unsigned long>(widthOf("Copy")));
 }
 
 TEST_F(Measuring, ShareOfTheTextColumnOverTheTabbedItems)

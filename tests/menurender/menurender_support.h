@@ -1,5 +1,5 @@
-// A window with a small menu for the renderer to register, and an image to
-// draw items onto.
+// A window with a small menu for the renderer to register, an image to draw
+// items onto, and the requests the frame forwards to the renderer.
 #pragma once
 
 #include "menurender/nvo_supermenu_class.h"
@@ -61,3 +61,34 @@ struct Canvas {
     QImage image;
     runtime::DeviceContext hdc = 0;
 };
+
+// A measure-item request for the item of itemData, as the frame forwards it:
+// the record as the renderer leaves it.
+inline runtime::MeasureItemRecord MeasureItem(nvo_supermenu_class &renderer, unsigned long itemData,
+                                              unsigned long ctlType = runtime::kOwnerDrawMenu)
+{
+    runtime::MeasureItemRecord record{ctlType, 7, 8, 111, 222, itemData};
+    runtime::RecordLease lease(record);
+    unsigned long childid = 0;
+    long number = lease.number();
+    renderer.of_measureitem(childid, number);
+    return record;
+}
+
+// A draw-item request for the item of itemData in state, over the whole of
+// canvas: the record as the renderer leaves it.
+inline runtime::DrawItemRecord DrawItem(nvo_supermenu_class &renderer, Canvas &canvas, unsigned long itemData,
+                                        unsigned long state = 0)
+{
+    runtime::DrawItemRecord record;
+    record.ctlType = runtime::kOwnerDrawMenu;
+    record.hdc = canvas.hdc;
+    record.rcItem = tagrect{0, 0, canvas.image.width(), canvas.image.height()};
+    record.itemData = itemData;
+    record.itemState = state;
+    runtime::RecordLease lease(record);
+    unsigned long childid = 0;
+    long number = lease.number();
+    renderer.of_drawitem(childid, number);
+    return record;
+}

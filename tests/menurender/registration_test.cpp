@@ -1,12 +1,10 @@
-// Registering a window's menus, the item table and its lookups, the
-// renderer's colours and what it frees.
+// Registering a window's menus, alongside its menu handles or from the
+// handles alone, with the system menu and a window list among the items; the
+// item table and its lookups, the renderer's colours and what it frees.
 #include "menurender_support.h"
 
 #include "runtime/win32/icons.h"
 #include "runtime/win32/menus.h"
-
-#include <QDir>
-#include <QFile>
 
 using namespace runtime;
 
@@ -54,6 +52,172 @@ TEST_F(Registration, PopupItemsGetRowsInDepthFirstOrderAndTheBarStaysAsItIs)
     EXPECT_EQ(info.itemData, 5u); // More, after the hidden item
     // A "-" entry is disabled.
     EXPECT_FALSE(menu.m_line.Enabled());
+}
+
+// The type and item data of each item of a menu handle, top down.
+std::vector<std::pair<unsigned long, unsigned long>> typesAndData(MenuHandle menu)
+{
+    std::vector<std::pair<unsigned long, unsigned long>> all;
+    for (int p = 0; p < GetMenuItemCount(menu); ++p) {
+        MenuItemInfo info;
+        GetMenuItemInfo(menu, p, info);
+        all.emplace_back(info.type, info.itemData);
+    }
+    return all;
+}
+
+using Marks = std::vector<std::pair<unsigned long, unsigned long>>;
+constexpr unsigned long kOwn = kMenuOwnerDraw;
+
+TEST_F(Registration, TheSystemMenuAmongTheItemsIsPassedOver)
+{
+    // As a frame shows a maximised sheet's system menu at the front of its
+    // bar; here it stands among a pop-up's items as well.
+    const MenuHandle bar = GetMenu(host), system = GetSystemMenu(host);
+    const MenuHandle file = GetSubMenu(bar, 0);
+    ASSERT_TRUE(InsertMenu(bar, 0, system));
+    ASSERT_TRUE(InsertMenu(file, 1, system));
+
+    nvo_supermenu_class renderer;
+    renderer.of_registerwindow(host);
+    std::vector<MenuItem *> rows;
+    for (const ust_menuinfo &row : renderer.items())
+        rows.push_back(row.menupt);
+    EXPECT_EQ(rows, (std::vector<MenuItem *>{&menu.m_open, &menu.m_line, &menu.m_exit, &menu.m_copy, &menu.m_more,
+                                             &menu.m_deep}));
+    EXPECT_EQ(typesAndData(file), (Marks{{kOwn, 1}, {0, 0}, {kOwn, 2}, {kOwn, 3}}));
+    EXPECT_EQ(typesAndData(system), Marks(7, {0, 0})) << "the system menu is left as it is";
+    EXPECT_EQ(typesAndData(bar), Marks(3, {0, 0}));
+
+    // No system menu passes over nothing, not every item without a pop-up.
+    w_render_host plain;
+    nvo_supermenu_class other;
+    other.of_registermenu(*plain.MenuID(), 0, GetMenu(plain), 0);
+    ASSERT_EQ(other.items().size(), 6u);
+    EXPECT_EQ(other.items()[0].menupt, &plain.menu().m_open);
+    EXPECT_EQ(typesAndData(GetSubMenu(GetMenu(plain), 1)), (Marks{{kOwn, 4}, {kOwn, 5}}));
+}
+
+TEST_F(Registration, AWindowListIsRegisteredFromTheBottomUpOnceItHasTwoItems)
+{
+    const MenuHandle edit = GetSubMenu(GetMenu(host), 1);
+    nvo_supermenu_class renderer;
+
+    // A single item after the entries is left alone.
+    AppendMenu(edit, "");
+    renderer.of_registerwindow(host);
+    EXPECT_EQ(renderer.items().size(), 6u);
+    EXPECT_EQ(typesAndData(edit), (Marks{{kOwn, 4}, {kOwn, 5}, {0, 0}}));
+
+    // Two sheets: the active one checked, the other checked and grayed,
+    // which counts as unchecked.
+    AppendMenu(edit, "1 练习", kMenuChecked);
+    AppendMenu(edit, "2 考试", kMenuChecked | kMenuGrayed);
+    renderer.of_registerwindow(host);
+    EXPECT_EQ(typesAndData(edit), (Marks{{kOwn, 4}, {kOwn, 5}, {kOwn, 9}, {kOwn, 8}, {kOwn, 7}}));
+    struct Row {
+        const char *itemname, *text;
+        bool checked, enabled;
+    };
+    const Row expected[] = {{"2 考试", "2 考试", false, true}, {"1 练习", "1 练习", true, true}, {"", "-", false, false}};
+    ASSERT_EQ(renderer.items().size(), 9u);
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const ust_menuinfo &row = renderer.items()[6 + i];
+        EXPECT_EQ(row.itemid, 7 + i);
+        EXPECT_EQ(row.level, 1);
+        EXPECT_EQ(row.itemname, expected[i].itemname);
+        EXPECT_EQ(row.menupt->Text(), expected[i].text);
+        EXPECT_EQ(row.menupt->Checked(), expected[i].checked) << i;
+        EXPECT_EQ(row.menupt->Enabled(), expected[i].enabled) << i;
+        EXPECT_EQ(row.hicon, 0u);
+    }
+
+    // The sheet's item is measured and drawn like any other: its text in the
+    // system font beside the icon column, a check box in the column.
+    const MeasureItemRecord measured = MeasureItem(renderer, 8);
+    EXPECT_EQ(measured.itemHeight, 22u);
+    EXPECT_GT(measured.itemWidth, MeasureItem(renderer, 4).itemWidth) << "wider than Copy";
+    Canvas canvas(120, 24);
+    DrawItem(renderer, canvas, 8);
+    EXPECT_EQ(canvas.at(10, 11), GetSysColor(SystemColor::Highlight)) << "the check box";
+    DrawItem(renderer, canvas, 7);
+    EXPECT_EQ(canvas.at(10, 11), GetSysColor(SystemColor::Menu)) << "unchecked";
+
+    // Once registered, nothing more happens.
+    renderer.of_registerwindow(host);
+    EXPECT_EQ(renderer.items().size(), 9u);
+    EXPECT_EQ(typesAndData(edit), (Marks{{kOwn, 4}, {kOwn, 5}, {kOwn, 9}, {kOwn, 8}, {kOwn, 7}}));
+}
+
+TEST_F(Registration, WindowListItemsJoinTheRowOfTheirText)
+{
+    const MenuHandle edit = GetSubMenu(GetMenu(host), 1);
+    menu.m_more.SetChecked(true);
+    AppendMenu(edit, "");
+    AppendMenu(edit, " Copy \tCtrl+C", kMenuChecked);
+    AppendMenu(edit, "More", kMenuChecked | kMenuGrayed);
+    AppendMenu(edit, "");
+
+    nvo_supermenu_class renderer;
+    renderer.of_registerwindow(host);
+    // Bottom up: the last separator gets a row of its own, More and Copy
+    // join theirs, the first separator joins the last one's.
+    ASSERT_EQ(renderer.items().size(), 7u);
+    EXPECT_EQ(renderer.items()[6].itemname, "");
+    EXPECT_EQ(renderer.items()[6].menupt->Text(), "-");
+    EXPECT_EQ(typesAndData(edit), (Marks{{kOwn, 4}, {kOwn, 5}, {kOwn, 7}, {kOwn, 4}, {kOwn, 5}, {kOwn, 7}}));
+    EXPECT_TRUE(menu.m_copy.Checked());
+    EXPECT_FALSE(menu.m_more.Checked()) << "checked and grayed is not checked";
+}
+
+TEST_F(Registration, FromTheMenuHandlesAloneEveryItemGetsAMenuItemOfItsOwn)
+{
+    const MenuHandle bar = GetMenu(host), system = GetSystemMenu(host);
+    const MenuHandle edit = GetSubMenu(bar, 1);
+    InsertMenu(bar, 0, system);
+    AppendMenu(edit, "");
+    AppendMenu(edit, "1 练习", kMenuChecked | kMenuGrayed);
+
+    nvo_supermenu_class renderer;
+    renderer.of_registermenu(menu, 1, 0, system);
+    renderer.of_registermenu(1, 0, system);
+    EXPECT_TRUE(renderer.items().empty()) << "no menu, nothing done";
+
+    renderer.of_registermenu(0, bar, system);
+    struct Row {
+        const char *itemname, *shortcut, *text;
+        int level;
+    };
+    const Row expected[] = {{"Open", "Ctrl+O", "Open\tCtrl+O", 1}, {"", "", "-", 1}, {"Exit", "", "Exit", 1},
+                            {"Copy", "", "Copy", 1},                {"More", "", "More", 1}, {"Deep", "", "Deep", 2},
+                            {"1 练习", "", "1 练习", 1}};
+    ASSERT_EQ(renderer.items().size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const ust_menuinfo &row = renderer.items()[i];
+        EXPECT_EQ(row.itemid, i + 1);
+        EXPECT_EQ(row.itemname, expected[i].itemname);
+        EXPECT_EQ(row.shortcutkey, expected[i].shortcut);
+        EXPECT_EQ(row.menupt->Text(), expected[i].text);
+        EXPECT_EQ(row.level, expected[i].level);
+        EXPECT_EQ(row.hicon, 0u) << "a menu item of its own has no toolbar picture";
+    }
+    EXPECT_NE(renderer.items()[0].menupt, &menu.m_open);
+    EXPECT_TRUE(renderer.items()[1].menupt->Enabled()) << "the entry's state, not a separator's";
+    EXPECT_TRUE(renderer.items()[6].menupt->Checked());
+    EXPECT_FALSE(renderer.items()[6].menupt->Enabled());
+    // The window list's separator joined the row of the empty text.
+    EXPECT_EQ(typesAndData(edit), (Marks{{kOwn, 4}, {kOwn, 5}, {kOwn, 2}, {kOwn, 7}}));
+    EXPECT_EQ(typesAndData(system), Marks(7, {0, 0}));
+    EXPECT_EQ(typesAndData(bar), Marks(3, {0, 0}));
+
+    // Registered items pass their state on to their rows' menu items.
+    menu.m_copy.SetChecked(true);
+    renderer.of_registermenu(0, bar, system);
+    EXPECT_EQ(renderer.items().size(), std::size(expected));
+    EXPECT_TRUE(renderer.items()[3].menupt->Checked());
+    Canvas canvas(120, 24);
+    DrawItem(renderer, canvas, 4);
+    EXPECT_EQ(canvas.at(10, 11), GetSysColor(SystemColor::Highlight)) << "Copy's check box";
 }
 
 TEST_F(Registration, RegisteringAgainAddsOnlyWhatIsNew)
@@ -145,6 +309,7 @@ TEST(RendererLifecycle, ColoursDefaultToTheSystemsAndIconsAreFreed)
 {
     w_render_host host;
     IconHandle icon = 0;
+    QPointer<QAction> madeByRegistration;
     {
         nvo_supermenu_class renderer;
         EXPECT_EQ(renderer.color_start, GetSysColor(SystemColor::Highlight));
@@ -152,63 +317,21 @@ TEST(RendererLifecycle, ColoursDefaultToTheSystemsAndIconsAreFreed)
         EXPECT_EQ(renderer.menustyle, nvo_supermenu_class::style_normal);
         EXPECT_EQ(renderer.menubkstyle, nvo_supermenu_class::style_bknormal);
 
+        const MenuHandle edit = GetSubMenu(GetMenu(host), 1);
+        AppendMenu(edit, "");
+        AppendMenu(edit, "1 练习");
         renderer.of_registerwindow(host);
         icon = renderer.items()[2].hicon; // Exit, from its stock picture
         ASSERT_NE(icon, 0u);
         EXPECT_TRUE(IsIcon(icon));
+        ASSERT_EQ(renderer.items().size(), 8u);
+        madeByRegistration = renderer.items()[7].alive;
+        ASSERT_TRUE(madeByRegistration);
     }
     EXPECT_FALSE(IsIcon(icon));
-    // The menu items belong to the window and outlive the renderer.
+    EXPECT_FALSE(madeByRegistration) << "the window list's menu items went with the renderer";
+    // The window's menu items outlive the renderer.
     EXPECT_EQ(host.menu().m_exit.Text(), "Exit");
-}
-
-TEST(RendererIcons, PictureNamesByKind)
-{
-    nvo_supermenu_class renderer;
-    EXPECT_EQ(renderer.of_geticonhandle(""), 0);
-    EXPECT_EQ(renderer.of_geticonhandle("plain"), 0);
-    EXPECT_EQ(renderer.of_geticonhandle("missing.ico"), 0);
-    EXPECT_EQ(renderer.of_geticonhandle("missing.bmp!"), 0) << "a bitmap file, not a stock picture";
-    const long stock = renderer.of_geticonhandle("Exit!");
-    EXPECT_TRUE(IsIcon(stock));
-    DestroyIcon(stock);
-}
-
-TEST(RendererIcons, ABitmapsTopLeftColourBecomesTransparent)
-{
-    const QString path = QDir::temp().filePath("menurender_icon.bmp");
-    QImage picture(20, 20, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    picture.setPixelColor(5, 5, Qt::red);
-    ASSERT_TRUE(picture.save(path, "BMP"));
-
-    nvo_supermenu_class renderer;
-    const GdiObject bitmap = LoadBitmapFile(FromQString(path), 16, 16);
-    EXPECT_EQ(renderer.of_getmaskcolor(bitmap), RGB(255, 255, 255));
-    DeleteObject(bitmap);
-
-    const long icon = renderer.of_geticonhandle(FromQString(path).c_str());
-    ASSERT_TRUE(IsIcon(icon));
-    Canvas canvas(16, 16, RGB(0, 0, 255));
-    DrawIconEx(canvas.hdc, 0, 0, icon, 16, 16);
-    EXPECT_EQ(canvas.at(0, 0), RGB(0, 0, 255)) << "white let the ground through";
-    EXPECT_EQ(GetPixel(canvas.hdc, 4, 4), RGB(255, 0, 0)) << "the red pixel, scaled to 16 pixels";
-    DestroyIcon(icon);
-    QFile::remove(path);
-}
-
-TEST_F(Registration, SetMenuIconByNameOrMenuItemNameOnlyWhereThereIsNone)
-{
-    nvo_supermenu_class renderer;
-    renderer.of_registerwindow(host);
-    renderer.of_setmenuicon("id", "m_copy", "Exit!");
-    const unsigned long copyIcon = renderer.items()[3].hicon;
-    EXPECT_TRUE(IsIcon(copyIcon));
-    renderer.of_setmenuicon("BYID", "m_copy", "Exit!");
-    EXPECT_EQ(renderer.items()[3].hicon, copyIcon) << "an icon is never replaced";
-    renderer.of_setmenuicon("MENUID", "Deep", "Exit!");
-    EXPECT_TRUE(IsIcon(renderer.items()[5].hicon)) << "any other word looks up the text";
-    renderer.of_setmenuicon("ID", "m_nothing", "Exit!");
 }
 
 } // namespace

@@ -8,10 +8,13 @@
 #include "runtime/ui/stockpictures.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/gdi.h"
+#include "runtime/win32/shapes.h"
 #include "test_windows.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace runtime;
 
@@ -157,4 +160,66 @@ TEST(StockPictures, TheRuntimeDrawsItsOwn)
     }
     EXPECT_TRUE(LoadPicture("Nothing!").isNull());
     EXPECT_FALSE(IsStockPictureName("pic\\cat.gif"));
+}
+
+// Each stock picture is also a resource of the runtime: a bitmap strip of the
+// picture and its greyed copy on a ground colour, or an icon on a
+// transparent ground, under an id of its own.
+TEST(StockPictures, EachIsABitmapOrAnIconUnderAnIdOfItsOwn)
+{
+    struct Case {
+        const char *name;
+        bool bitmap;
+    };
+    const Case cases[] = {{"Exit!", true},         {"AlignLeft!", true},    {"alignright!", true},
+                          {"Application!", false}, {"CUSTOM006!", false}};
+    std::set<long> ids;
+    for (const Case &c : cases) {
+        const long bitmapId = StockBitmapId(c.name), iconId = StockIconId(c.name);
+        const long id = c.bitmap ? bitmapId : iconId;
+        EXPECT_GT(id, 0) << c.name;
+        EXPECT_EQ(c.bitmap ? iconId : bitmapId, 0) << c.name;
+        ids.insert(id);
+        if (c.bitmap) {
+            const QImage strip = StockBitmapImage(id);
+            ASSERT_EQ(strip.size(), QSize(32, 16)) << c.name;
+            EXPECT_TRUE(StockIconImage(id).isNull()) << c.name;
+            const QRgb ground = strip.pixel(0, 0);
+            int drawn = 0, greyed = 0;
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x) {
+                    const QRgb first = strip.pixel(x, y), second = strip.pixel(16 + x, y);
+                    drawn += first != ground;
+                    EXPECT_EQ(second == ground, first == ground) << c.name << " " << x << "," << y;
+                    greyed += second != ground && qRed(second) == qGreen(second) && qGreen(second) == qBlue(second);
+                }
+            EXPECT_GT(drawn, 16) << c.name;
+            EXPECT_EQ(greyed, drawn) << c.name << ": the second image is the first in grey";
+        } else {
+            const QImage icon = StockIconImage(id);
+            ASSERT_EQ(icon.size(), QSize(32, 32)) << c.name;
+            EXPECT_TRUE(StockBitmapImage(id).isNull()) << c.name;
+            EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << c.name;
+        }
+    }
+    EXPECT_EQ(ids.size(), std::size(cases));
+    for (const char *none : {"Nothing!", "", "Exit"}) {
+        EXPECT_EQ(StockBitmapId(none), 0) << none;
+        EXPECT_EQ(StockIconId(none), 0) << none;
+    }
+    EXPECT_TRUE(StockBitmapImage(0).isNull());
+    EXPECT_TRUE(StockIconImage(-1).isNull());
+}
+
+TEST_F(Gdi, TheDisplayContextIsAReferenceThatShowsNothing)
+{
+    const int live = LiveGdiObjects();
+    const DeviceContext display = CreateDisplayDC();
+    ASSERT_NE(display, 0u);
+    EXPECT_EQ(GetPixel(display, 0, 0), -1);
+    const DeviceContext memory = CreateCompatibleDC(display);
+    EXPECT_NE(memory, 0u);
+    EXPECT_TRUE(DeleteDC(memory));
+    EXPECT_TRUE(DeleteDC(display));
+    EXPECT_EQ(LiveGdiObjects(), live);
 }

@@ -1,6 +1,7 @@
 // Pens, brushes, shapes, icons, owner-draw records and menus by handle.
 #include "runtime/ui/colors.h"
 #include "runtime/ui/menu.h"
+#include "runtime/ui/stockpictures.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/icons.h"
 #include "runtime/win32/logfonts.h"
@@ -10,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 
 using namespace runtime;
@@ -127,12 +126,9 @@ TEST(Icons, BitmapsBecomeIconsOfTheirFirstSquareWithoutTheMaskColour)
     picture.setPixelColor(3, 3, Qt::red);
     picture.setPixelColor(20, 3, Qt::green); // in the second square
 
-    const QString path = QDir::temp().filePath("shapes_icon.bmp");
-    ASSERT_TRUE(picture.save(path, "BMP"));
-    const GdiObject loaded = LoadBitmapFile(FromQString(path), 32, 16);
+    const GdiObject loaded = BitmapFromImage(picture, 32, 16);
     const IconHandle icon = IconFromBitmap(loaded, 16, RGB(255, 255, 255));
     DeleteObject(loaded);
-    QFile::remove(path);
     ASSERT_TRUE(IsIcon(icon));
 
     Canvas canvas(40, 20);
@@ -145,7 +141,44 @@ TEST(Icons, BitmapsBecomeIconsOfTheirFirstSquareWithoutTheMaskColour)
     DrawIconEx(canvas.hdc, 20, 0, icon, 16, 16); // gone: nothing drawn
     EXPECT_EQ(canvas.at(23, 3), kGround);
     EXPECT_EQ(IconFromBitmap(0, 16, -1), 0u);
-    EXPECT_EQ(LoadIconFile("no such file.ico"), 0u);
+    EXPECT_EQ(BitmapFromImage(QImage(), 16, 16), 0u);
+    EXPECT_EQ(IconFromImage(QImage()), 0u);
+}
+
+TEST(Icons, StockBitmapsLoadUnscaledAndStockIconsAtTheDefaultSize)
+{
+    const int live = LiveGdiObjects();
+    const long bitmapId = StockBitmapId("Exit!"), iconId = StockIconId("Application!");
+    const QImage strip = StockBitmapImage(bitmapId);
+
+    const GdiObject bitmap = LoadStockBitmap(bitmapId);
+    const DeviceContext memory = CreateCompatibleDC(0);
+    const GdiObject previous = SelectObject(memory, bitmap);
+    ASSERT_NE(previous, 0u);
+    for (const QPoint p : {QPoint(0, 0), QPoint(8, 8), QPoint(31, 15), QPoint(24, 8)}) {
+        const QColor c = strip.pixelColor(p);
+        EXPECT_EQ(GetPixel(memory, p.x(), p.y()), RGB(c.red(), c.green(), c.blue())) << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(GetPixel(memory, 32, 0), -1) << "32 pixels wide";
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    EXPECT_TRUE(DeleteObject(bitmap));
+
+    const IconHandle icon = LoadStockIcon(iconId);
+    ASSERT_TRUE(IsIcon(icon));
+    {
+        Canvas canvas(40, 40);
+        DrawIconEx(canvas.hdc, 0, 0, icon, 32, 32);
+        const QColor middle = StockIconImage(iconId).pixelColor(16, 16);
+        EXPECT_EQ(canvas.at(16, 16), RGB(middle.red(), middle.green(), middle.blue()));
+        EXPECT_EQ(canvas.at(0, 0), kGround);
+    }
+    DestroyIcon(icon);
+
+    EXPECT_EQ(LoadStockBitmap(iconId), 0u);
+    EXPECT_EQ(LoadStockIcon(bitmapId), 0u);
+    EXPECT_EQ(LoadStockIcon(0), 0u);
+    EXPECT_EQ(LiveGdiObjects(), live);
 }
 
 TEST(OwnerDraw, ARecordIsReachableOnlyWhileItIsLent)
@@ -223,6 +256,61 @@ TEST(MenuHandles, PositionsAreTheVisibleItemsAndItemsKeepTheirOwnersData)
     EXPECT_EQ(again.itemData, 42u);
     EXPECT_FALSE(GetMenuItemInfo(top, 9, again));
     EXPECT_EQ(GetMenuItemCount(0), -1);
+}
+
+TEST(MenuHandles, TheSystemMenuAndAWindowListTakePositionsOfTheirOwn)
+{
+    w_handles window;
+    auto &menu = *static_cast<m_handles *>(window.MenuID());
+    const MenuHandle bar = GetMenu(window);
+    const MenuHandle top = GetSubMenu(bar, 0);
+    const MenuHandle system = GetSystemMenu(window);
+    ASSERT_NE(system, 0u);
+    EXPECT_EQ(GetSystemMenu(window), system);
+    EXPECT_NE(GetSystemMenu(w_handles()), system) << "one per window";
+    ASSERT_EQ(GetMenuItemCount(system), 7);
+    EXPECT_EQ(GetMenuString(system, 0), "还原(&R)");
+    EXPECT_EQ(GetMenuString(system, 5), "") << "a separator";
+    EXPECT_EQ(GetMenuString(system, 6), "关闭(&C)\tAlt+F4");
+
+    // The system menu at the front of the bar, as a frame shows a maximised
+    // sheet's: the entries move down one.
+    ASSERT_TRUE(InsertMenu(bar, 0, system));
+    EXPECT_EQ(GetMenuItemCount(bar), 2);
+    EXPECT_EQ(GetSubMenu(bar, 0), system);
+    EXPECT_EQ(GetMenuString(bar, 0), "");
+    EXPECT_EQ(GetSubMenu(bar, 1), top);
+
+    // A window list after the entries: a separator and one item per sheet.
+    ASSERT_TRUE(AppendMenu(top, ""));
+    ASSERT_TRUE(AppendMenu(top, "1 练习", kMenuChecked | kMenuGrayed));
+    ASSERT_EQ(GetMenuItemCount(top), 5);
+    EXPECT_EQ(GetMenuString(top, 3), "");
+    EXPECT_EQ(GetMenuString(top, 4), "1 练习");
+    EXPECT_EQ(GetSubMenu(top, 4), 0u);
+    MenuItemInfo info;
+    ASSERT_TRUE(GetMenuItemInfo(top, 4, info));
+    EXPECT_EQ(info.state, kMenuChecked | kMenuGrayed);
+    EXPECT_EQ(info.itemData, 0u);
+    info.type = kMenuOwnerDraw;
+    info.itemData = 9;
+    info.state = 0;
+    ASSERT_TRUE(SetMenuItemInfo(top, 4, info));
+    MenuItemInfo again;
+    GetMenuItemInfo(top, 4, again);
+    EXPECT_EQ(again.itemData, 9u);
+    EXPECT_EQ(again.type, kMenuOwnerDraw);
+    EXPECT_EQ(again.state, kMenuChecked | kMenuGrayed) << "the state is the item's own";
+
+    // An entry shown later takes its place among the entries, before the list.
+    menu.m_hidden.SetVisible(true);
+    EXPECT_EQ(GetMenuItemCount(top), 6);
+    GetMenuItemInfo(top, 5, again);
+    EXPECT_EQ(again.itemData, 9u);
+    EXPECT_EQ(GetMenuString(top, 2), "B");
+
+    EXPECT_FALSE(InsertMenu(0, 0, system));
+    EXPECT_FALSE(AppendMenu(12345, "x"));
 }
 
 TEST(LogFonts, MadeFontsKeepTheirPropertiesAndMeasureText)

@@ -5,7 +5,15 @@
 
 namespace runtime {
 
-int GetEnvironment(Environment &env)
+namespace {
+
+EnvironmentSource &source()
+{
+    static EnvironmentSource s;
+    return s;
+}
+
+int fromScreen(Environment &env)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
@@ -14,5 +22,11 @@ int GetEnvironment(Environment &env)
     env.ScreenHeight = screen->geometry().height();
     return 1;
 }
+
+} // namespace
+
+int GetEnvironment(Environment &env) { return source() ? source()(env) : fromScreen(env); }
+
+void SetEnvironmentSource(EnvironmentSource s) { source() = std::move(s); }
 
 } // namespace runtime

@@ -3,6 +3,7 @@
 
 #include "runtime/ui/colors.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
@@ -116,6 +117,15 @@ int ReleaseDC(WindowHandle hwnd, DeviceContext hdc)
     }
     tables().contexts.erase(hdc);
     return 1;
+}
+
+DeviceContext CreateDisplayDC()
+{
+    if (!QGuiApplication::primaryScreen())
+        return 0;
+    const DeviceContext hdc = ++tables().next;
+    tables().contexts[hdc] = Context();
+    return hdc;
 }
 
 DeviceContext CreateCompatibleDC(DeviceContext)

@@ -31,6 +31,9 @@ DeviceContext GetWindowDC(WindowHandle hwnd);
 // hdc is no context of hwnd.
 int ReleaseDC(WindowHandle hwnd, DeviceContext hdc);
 
+// A context of the whole display, the reference for memory contexts; what is
+// drawn onto it shows nowhere. 0 when there is no screen.
+DeviceContext CreateDisplayDC();
 DeviceContext CreateCompatibleDC(DeviceContext hdc);
 GdiObject CreateCompatibleBitmap(DeviceContext hdc, int width, int height);
 bool DeleteDC(DeviceContext hdc);

@@ -1,5 +1,6 @@
 #include "runtime/win32/icons.h"
 
+#include "runtime/ui/stockpictures.h"
 #include "runtime/win32/gdi_context.h"
 
 #include <QPainter>
@@ -22,6 +23,17 @@ QImage *surfaceOf(DeviceContext hdc)
     return dc ? gdi_detail::surfaceOf(*dc) : nullptr;
 }
 
+GdiObject bitmapOf(const QImage &image)
+{
+    if (image.isNull())
+        return 0;
+    Object bitmap;
+    bitmap.bitmap = image.convertToFormat(QImage::Format_RGB32);
+    const GdiObject handle = ++tables().next;
+    tables().objects[handle] = bitmap;
+    return handle;
+}
+
 } // namespace
 
 IconHandle IconFromImage(const QImage &image)
@@ -33,18 +45,9 @@ IconHandle IconFromImage(const QImage &image)
     return handle;
 }
 
-IconHandle LoadIconFile(const String &path) { return IconFromImage(QImage(ToQString(path))); }
-
-GdiObject LoadBitmapFile(const String &path, int width, int height)
+GdiObject BitmapFromImage(const QImage &image, int width, int height)
 {
-    QImage image(ToQString(path));
-    if (image.isNull())
-        return 0;
-    Object bitmap;
-    bitmap.bitmap = image.scaled(width, height).convertToFormat(QImage::Format_RGB32);
-    const GdiObject handle = ++tables().next;
-    tables().objects[handle] = bitmap;
-    return handle;
+    return image.isNull() ? 0 : bitmapOf(image.scaled(width, height));
 }
 
 IconHandle IconFromBitmap(GdiObject bitmap, int size, long maskColor)
@@ -63,6 +66,10 @@ IconHandle IconFromBitmap(GdiObject bitmap, int size, long maskColor)
         }
     return IconFromImage(icon);
 }
+
+GdiObject LoadStockBitmap(long id) { return bitmapOf(StockBitmapImage(id)); }
+
+IconHandle LoadStockIcon(long id) { return IconFromImage(StockIconImage(id)); }
 
 bool DestroyIcon(IconHandle icon) { return tables().icons.erase(icon) > 0; }
 

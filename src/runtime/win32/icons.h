@@ -1,6 +1,6 @@
-// Icons: small pictures with transparent parts, loaded from icon files or
-// made from bitmaps, drawn onto device contexts. Every icon made here belongs
-// to the caller, who gives it back with DestroyIcon.
+// Icons: small pictures with transparent parts, made from pictures or from
+// bitmaps, drawn onto device contexts. Every icon made here belongs to the
+// caller, who gives it back with DestroyIcon.
 #pragma once
 
 #include "runtime/win32/gdi.h"
@@ -11,15 +11,19 @@ namespace runtime {
 
 using IconHandle = unsigned long; // 0: none
 
-// An icon file at its own size; 0 when it cannot be read.
-IconHandle LoadIconFile(const String &path);
-// A picture as an icon; 0 for a null picture.
+// A picture as an icon at its own size; 0 for a null picture.
 IconHandle IconFromImage(const QImage &image);
-// A bitmap file scaled to width by height, as a bitmap; 0 when it cannot be read.
-GdiObject LoadBitmapFile(const String &path, int width, int height);
+// A picture scaled to width by height, as a bitmap; 0 for a null picture.
+GdiObject BitmapFromImage(const QImage &image, int width, int height);
 // The first size-by-size square of bitmap as an icon, every pixel of
 // maskColor transparent (-1 matches none); 0 for no bitmap.
 IconHandle IconFromBitmap(GdiObject bitmap, int size, long maskColor);
+// The runtime's stock bitmap of a resource id (runtime/ui/stockpictures.h),
+// unscaled; 0 for an id that is no stock bitmap.
+GdiObject LoadStockBitmap(long id);
+// The runtime's stock icon of a resource id at the default icon size, 32
+// pixels; 0 for an id that is no stock icon.
+IconHandle LoadStockIcon(long id);
 bool DestroyIcon(IconHandle icon);
 bool IsIcon(IconHandle icon);
 
