@@ -23,8 +23,22 @@ bool StoreAnswer(DataStore &dw, long row, const String &answer)
         sqlca.Commit();
         return true;
     }
-    const String reason = sqlca.SQLErrText;
     dw.SetItem(row, "zdanswer", before);
-    MessageBox("警告", "数据库更新出错！\r\n" + reason, Icon::Exclamation);
+    ReportRefusedWrite();
     return false;
+}
+
+void ReportRefusedWrite()
+{
+    MessageBox("警告", "数据库更新出错！\r\n" + sqlca.SQLErrText, Icon::Exclamation);
+}
+
+void EnterInBook(const String &insert, const std::vector<Value> &values)
+{
+    sqlca.Execute(insert, values);
+    if (sqlca.SQLCode != 0) {
+        ReportRefusedWrite();
+        return;
+    }
+    sqlca.Commit();
 }

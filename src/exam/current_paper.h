@@ -39,3 +39,11 @@ int OpenNewWithParm(runtime::GlobalWindow<W> &window, const P &parm)
 // held, so that nothing shows as answered that is not stored, and a box
 // tells the learner why. True when the answer is stored.
 bool StoreAnswer(runtime::DataStore &dw, long row, const runtime::String &answer);
+
+// Tells the learner that the database refused a write of the paper or of the
+// wrong-answer book, with the database's reason (sqlca.SQLErrText).
+void ReportRefusedWrite();
+
+// Enters a wrongly answered question in the wrong-answer book by the insert
+// given; a refused entry is reported rather than lost in silence.
+void EnterInBook(const runtime::String &insert, const std::vector<runtime::Value> &values);

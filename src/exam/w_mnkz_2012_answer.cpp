@@ -78,9 +78,7 @@ int w_mnkz_2012::f_updatedata(int ai_currentrow, const String &as_zdanswer)
     // Once per question in the wrong-answer book.
     int li_countrow = 0;
     sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
-    if (li_countrow <= 0) {
-        sqlca.Execute("insert into t_error ( user , mno ) values ( 'kelvadorint' , ? )", {ll_mno});
-        sqlca.Commit();
-    }
+    if (li_countrow <= 0)
+        EnterInBook("insert into t_error ( user , mno ) values ( 'kelvadorint' , ? )", {ll_mno});
     return 1;
 }

@@ -5,6 +5,7 @@
 #include "exam/w_mnkz_2012.h"
 
 #include "app/globals.h"
+#include "exam/current_paper.h"
 #include "exam/w_error_jj.h"
 #include "exam/w_jj_enter.h"
 #include "exam/w_open_error.h"
@@ -29,8 +30,10 @@ void w_mnkz_2012::nextScript()
 
     if (!ls_zdanswer.isNull() && ls_zdanswer.toString() != "0") {
         dw_2->SetItem(il_currentrow, "errorflag", String("1"));
-        dw_2->Update();
-        sqlca.Commit();
+        if (dw_2->Update() == 1)
+            sqlca.Commit();
+        else // the judgement stays pending and goes out with the next write
+            ReportRefusedWrite();
 
         if (!ls_answer.isNull() && ls_answer.toString() != ls_zdanswer.toString()) {
             // Saved with the next answer or the next judgement.

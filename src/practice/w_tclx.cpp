@@ -47,9 +47,8 @@ void w_tclx::enterWrongPick(long ll_mno, const String &as_zdanswer)
                      li_countrow);
     if (li_countrow > 0)
         return;
-    sqlca.Execute("insert into t_error ( user , mno , flag , zdanswer ) values ( 'kelvadorint' , ? , ? , ? )",
-                  {ll_mno, il_error_flag, as_zdanswer});
-    sqlca.Commit();
+    EnterInBook("insert into t_error ( user , mno , flag , zdanswer ) values ( 'kelvadorint' , ? , ? , ? )",
+                {ll_mno, il_error_flag, as_zdanswer});
 }
 
 void w_tclx::enterWrongNext(long ll_mno, const String &ls_zdanswer)

@@ -29,8 +29,7 @@ void w_error::enterWrongPick(long ll_mno, const String &)
     sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
     if (li_countrow > 0)
         return;
-    sqlca.Execute("insert into t_error ( user , mno ) values ( 'kelvadorint' , ? )", {ll_mno});
-    sqlca.Commit();
+    EnterInBook("insert into t_error ( user , mno ) values ( 'kelvadorint' , ? )", {ll_mno});
 }
 
 void w_error::enterWrongNext(long ll_mno, const String &ls_zdanswer)
@@ -39,9 +38,8 @@ void w_error::enterWrongNext(long ll_mno, const String &ls_zdanswer)
     sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
     if (li_countrow > 0)
         return;
-    sqlca.Execute("insert into t_error ( user , mno , zdanswer ) values ( 'kelvadorint' , ? , ? )",
-                  {ll_mno, ls_zdanswer});
-    sqlca.Commit();
+    EnterInBook("insert into t_error ( user , mno , zdanswer ) values ( 'kelvadorint' , ? , ? )",
+                {ll_mno, ls_zdanswer});
 }
 
 void w_error::hintScript()

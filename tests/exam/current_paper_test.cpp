@@ -8,6 +8,7 @@
 #include "app/expression_functions.h"
 #include "exam/w_jj.h"
 #include "exam/w_jj_enter.h"
+#include "exam/w_open_error.h"
 #include "practice/w_find.h"
 #include "practice/w_jj_tc.h"
 #include "practice/w_tclx.h"
@@ -323,6 +324,64 @@ TEST_F(CurrentPaper, AnAnswerTheDatabaseRefusesIsReportedAndNotShown)
             EXPECT_TRUE(question->cbx_choice2.Checked());
         }
         boxes.clear();
+    }
+}
+
+// The wrong-answer book refuses a wrong answer: the answer itself is stored
+// and shown, and a box says the book entry failed instead of losing it in
+// silence. An examination's judgement the database refuses is reported too.
+TEST_F(CurrentPaper, ABookEntryOrJudgementTheDatabaseRefusesIsReported)
+{
+    for (Start from : {Start::Exam, Start::Set3, Start::Review}) {
+        SCOPED_TRACE(nameOf(from));
+        start(from);
+        Window *w = paperWindow();
+        ASSERT_NE(w, nullptr);
+        DataStore &dw = paperOf(w);
+        long row = 0;
+        for (long r = 1; r <= dw.RowCount() && row == 0; ++r)
+            if (dw.GetItemString(r, "tx") == "2")
+                row = r;
+        ASSERT_GT(row, 0);
+        const long mno = static_cast<long>(dw.GetItemNumber(row, "mno"));
+        sqlca.Execute("delete from t_error where mno = ?", {mno});
+        String answer;
+        sqlca.SelectInto("select answer from t_kzmn where mno = ?", {mno}, answer);
+        const String wrong = answer == "1" ? "2" : "1";
+
+        sqlca.ExecuteImmediate("create trigger refuse_book before insert on t_error "
+                               "begin select raise(abort, 'database or disk is full'); end");
+        auto *exam = dynamic_cast<class w_mnkz_2012 *>(w);
+        if (exam) {
+            exam->f_display(static_cast<int>(row));
+            click(wrong == "1" ? exam->cb_4 : exam->cb_5);
+        } else {
+            auto *question = static_cast<QuestionWindow *>(w);
+            question->f_display(static_cast<int>(row));
+            click(question->optionText(Long(wrong)));
+        }
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "警告");
+        EXPECT_EQ(boxes[0].text, "数据库更新出错！\r\ndatabase or disk is full");
+        boxes.clear();
+        String stored;
+        sqlca.SelectInto("select zdanswer from t_kzmn where mno = ?", {mno}, stored);
+        EXPECT_EQ(stored, wrong);
+        EXPECT_EQ(count(("select count(*) from t_error where mno = " + ToUtf8(String(mno))).c_str()), 0);
+        sqlca.ExecuteImmediate("drop trigger refuse_book");
+
+        if (exam) {
+            // "下一题" judges the answer; the database refuses the judgement.
+            exam->f_display(static_cast<int>(row));
+            sqlca.ExecuteImmediate("create trigger refuse_judgement before update of errorflag on t_kzmn "
+                                   "begin select raise(abort, 'disk I/O error'); end");
+            WhenOpen(::w_open_error, [] { Close(*::w_open_error); });
+            click(exam->cb_2);
+            ASSERT_FALSE(boxes.empty());
+            EXPECT_EQ(boxes[0].text, "数据库更新出错！\r\ndisk I/O error");
+            boxes.clear();
+            sqlca.ExecuteImmediate("drop trigger refuse_judgement");
+        }
     }
 }
 
