@@ -295,19 +295,6 @@ TEST_F(Toolbar, LooksTakeTheBackColourAndIgnoreUnknownNames)
         EXPECT_EQ(line->LineColor(), RGB(1, 2, 3));
 }
 
-TEST_F(Toolbar, TooltipIdsRunOnAndLongTextsAreCut)
-{
-    nvo_tooltips tips;
-    const String longText(100, 'x');
-    EXPECT_EQ(tips.addtool(bar(), "", 0), 1);
-    EXPECT_EQ(tips.addtool(bar(), longText, 0), 2);
-    QWidget *w = bar().widget();
-    SendMouse(w, QEvent::MouseMove, {5, 5});
-    tips.relaymsg(bar());
-    // The latest registration of a window is what its tip shows.
-    EXPECT_EQ(tips.window().ShownText(), String(79, 'x'));
-}
-
 // Colours in the picture box as painted: how many pixels are far from grey.
 static int colouredPixels(uo_toolbar_button &b)
 {

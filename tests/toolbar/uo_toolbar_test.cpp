@@ -2,14 +2,16 @@
 // placement, its buttons' clicks, looks and tooltips.
 #include "frame/m_main.h"
 #include "frame/w_main.h"
+#include "pointer.h"
 #include "running_program.h"
 #include "runtime/dw/picture.h"
 #include "toolbar_support.h"
+#include "tooltip_looks.h"
 
 #include <QImage>
-#include <QToolTip>
 
 using namespace runtime;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -148,18 +150,56 @@ TEST_F(FrameToolbar, HotAndPressedLooksAsPainted)
     EXPECT_EQ(b.st_caption.X(), captionX);
 }
 
-TEST_F(FrameToolbar, TheTooltipShowsTheItemsMicroHelp)
+// The frame's toolbar with time stepped by hand. The buttons' tooltip window
+// outlives the test: its timers run out before the clock goes.
+class FrameToolbarTips : public FrameToolbar {
+protected:
+    void SetUp() override
+    {
+        SetClock(&clock);
+        FrameToolbar::SetUp();
+    }
+    void TearDown() override
+    {
+        FrameToolbar::TearDown();
+        clock.Advance(10s);
+        SetClock(nullptr);
+    }
+    ManualClock clock;
+};
+
+TEST_F(FrameToolbarTips, ASweepShowsNoTipAndRestingOnAButtonShowsItsMicroHelp)
 {
     start();
-    const ToolTipWindow &tips = uo_toolbar_button::inv_tooltips().window();
-    SendMouse(button(2).widget(), QEvent::MouseMove, {10, 10});
-    SendMouse(button(2).widget(), QEvent::MouseMove, {12, 10});
-    EXPECT_EQ(tips.ShownText(), "错误回顾");
-    EXPECT_EQ(QToolTip::text(), ToQString("错误回顾"));
-    SendMouse(button(2).widget(), QEvent::MouseMove, {-5, 10});
+    const WindowHandle tips = uo_toolbar_button::inv_tooltips().hwndtt;
+    QWidget *frame = button(1).widget()->parentWidget();
+    const int y = button(1).widget()->geometry().center().y();
+    // Along the buttons in small steps, slower than a tip's delay per button.
+    for (int x = 2; x < button(5).widget()->geometry().right() + 10; x += 4) {
+        pointer::MoveTo(frame, {x, y});
+        clock.Advance(40ms);
+        ASSERT_TRUE(TipImage(tips).isNull()) << "at x " << x;
+    }
+
+    // At rest on "错误回顾": its micro help, below the pointer, after the delay.
+    pointer::MoveTo(button(2).widget(), {20, 20});
+    clock.Advance(kToolTipInitialDelay - 1ms);
+    EXPECT_TRUE(TipImage(tips).isNull());
+    clock.Advance(1ms);
+    EXPECT_EQ(TipImage(tips), TipLooks("错误回顾"));
+    EXPECT_EQ(WidgetOf(tips)->pos(), button(2).widget()->mapToGlobal(QPoint(20, 20 + kToolTipBelowPointer)));
+
+    // The press hides it (released off the button: nothing runs).
+    QWindow *window = frame->window()->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, button(2).widget()->mapTo(frame->window(), QPoint(20, 20)));
+    EXPECT_TRUE(TipImage(tips).isNull());
+    const QPoint off(button(3).widget()->geometry().left() + 20, y);
+    pointer::MoveTo(frame, off);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, frame->mapTo(frame->window(), off));
+    EXPECT_EQ(OpenWindows().size(), 1u);
 
     // "套餐练习" has no micro help: no tip.
-    SendMouse(button(1).widget(), QEvent::MouseMove, {10, 10});
-    SendMouse(button(1).widget(), QEvent::MouseMove, {12, 10});
-    EXPECT_EQ(tips.ShownText(), "");
+    pointer::MoveTo(button(1).widget(), {20, 20});
+    clock.Advance(2000ms);
+    EXPECT_TRUE(TipImage(tips).isNull());
 }
