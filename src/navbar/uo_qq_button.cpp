@@ -44,6 +44,7 @@ uo_qq_button::uo_qq_button(ControlParent &parent, const String &name) : UserObje
     BindMouse(*this, MouseMessage::LButtonDown, ue_mbuttondown);
     BindMouse(*this, MouseMessage::LButtonUp, ue_lbuttonup);
     BindMouse(p_1, MouseMessage::MouseMove, p_1.ue_mousemove);
+    BindCaptureChanged(*this, ue_capturechanged);
 
     constructor = [this] {
         of_text(Tag());
@@ -60,6 +61,16 @@ uo_qq_button::uo_qq_button(ControlParent &parent, const String &name) : UserObje
     ue_mousemove = [this](unsigned long, int xpos, int ypos) { moveAt(xpos, ypos, Width(), Height(), Y()); };
     p_1.ue_mousemove = [this](unsigned long, int xpos, int ypos) {
         moveAt(xpos, ypos, p_1.Width(), p_1.Height(), p_1.Y());
+    };
+
+    // A window opened over the frame, or another control that took the
+    // capture, leaves the button at rest: flat, neither hovered nor pressed,
+    // so that the next move over it, or over its picture, takes the capture
+    // again.
+    ue_capturechanged = [this] {
+        sh_ib_captured = false;
+        ib_clicked = false;
+        wf_buttonflat();
     };
 
     ue_mbuttondown = [this](unsigned long, int, int) {

@@ -51,6 +51,8 @@ public:
     runtime::MouseEvent ue_mbuttondown{this, "ue_mbuttondown"};
     runtime::MouseEvent ue_lbuttonup{this, "ue_lbuttonup"};
     runtime::Event<> ue_clicked{this, "ue_clicked"};
+    // The capture is gone, whoever ended it.
+    runtime::Event<> ue_capturechanged{this, "ue_capturechanged"};
 
     runtime::String btnid;
     bool sh_ib_captured = false;

@@ -41,6 +41,7 @@ uo_qq_header::uo_qq_header(ControlParent &parent, const String &name) : UserObje
     BindMouse(*this, MouseMessage::MouseMove, ue_mousemove);
     BindMouse(*this, MouseMessage::LButtonDown, ue_mbuttondown);
     BindMouse(*this, MouseMessage::LButtonUp, ue_lbuttonup);
+    BindCaptureChanged(*this, ue_capturechanged);
 
     constructor = [this] {
         SetHeight(92);
@@ -64,6 +65,12 @@ uo_qq_header::uo_qq_header(ControlParent &parent, const String &name) : UserObje
             ReleaseCapture();
             wf_buttonflat();
         }
+    };
+
+    // Only the holder is told, so the shared flag is cleared with its capture.
+    ue_capturechanged = [this] {
+        ib_captured = false;
+        wf_buttonflat();
     };
 
     ue_mbuttondown = [this](unsigned long, int, int) {

@@ -37,6 +37,8 @@ public:
     runtime::MouseEvent ue_mbuttondown{this, "ue_mbuttondown"};
     runtime::MouseEvent ue_mousemove{this, "ue_mousemove"};
     runtime::Event<> ue_clicked{this, "ue_clicked"};
+    // The capture is gone, whoever ended it.
+    runtime::Event<> ue_capturechanged{this, "ue_capturechanged"};
 
     long in_backgcolor = 0;
     long in_focuscolor = 0;

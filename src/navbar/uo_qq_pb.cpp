@@ -24,7 +24,6 @@ uo_qq_pb::uo_qq_pb(ControlParent &parent, const String &name) : UserObject(paren
     };
 
     ue_header_clicked = [this](String groupid) {
-        finishSlide();
         const long lg_pos = of_findgroup(groupid);
         if (lg_pos == 0 || lg_pos > static_cast<long>(panels.size()))
             return;
@@ -44,8 +43,6 @@ uo_qq_pb::uo_qq_pb(ControlParent &parent, const String &name) : UserObject(paren
 
 uo_qq_pb::~uo_qq_pb()
 {
-    if (slideTimer_)
-        slideClock_->Stop(slideTimer_);
     if (w_parent)
         for (auto panel = panels.rbegin(); panel != panels.rend(); ++panel)
             CloseUserObject(*w_parent, **panel);
@@ -107,7 +104,6 @@ void uo_qq_pb::of_drawpanels()
 
 int uo_qq_pb::of_resize()
 {
-    finishSlide();
     if (panels.empty())
         return 1;
     const long N = static_cast<long>(groups.size());
@@ -125,7 +121,6 @@ int uo_qq_pb::of_resize()
 
 void uo_qq_pb::of_showpanel(const String &st_groupid)
 {
-    finishSlide();
     if (of_findgroup(st_groupid) == 0)
         return;
     for (size_t k = panels.size(); k >= 1; --k) {

@@ -53,16 +53,9 @@ public:
     runtime::Window *w_parent = nullptr;
 
 private:
-    // A slide moves one panel a step at a time on the window clock. A call
-    // that changes the layout first finishes a slide that is still running,
-    // so every call starts from panels at rest.
-    void startSlide(std::function<bool()> arrived, std::function<void()> step, std::function<void()> done);
-    void finishSlide();
-    void tick();
-
-    std::function<bool()> arrived_;
-    std::function<void()> step_;
-    std::function<void()> done_;
-    runtime::Clock *slideClock_ = nullptr;
-    int slideTimer_ = 0;
+    // Takes step after step until arrived, on the window clock: a step every
+    // 10 ms, several per frame where the slide would otherwise last longer
+    // than 0.3 s (steps is how many the whole slide takes). The screen
+    // keeps up meanwhile, and the user's input waits until it is over.
+    void slide(long steps, const std::function<bool()> &arrived, const std::function<void()> &step);
 };

@@ -18,6 +18,16 @@ uo_toolbar_button::uo_toolbar_button(ControlParent &parent, const String &name) 
     BindMouse(*this, MouseMessage::MouseMove, ue_mousemove);
     BindMouse(*this, MouseMessage::LButtonDown, ue_lbuttondown);
     BindMouse(*this, MouseMessage::LButtonUp, ue_lbuttonup);
+    // A modal window over the frame, the item's pop-up menu, or another
+    // control that took the capture leaves the button at rest, so that the
+    // next move over it takes the capture again.
+    ue_capturechanged = [this] {
+        ib_captured = false;
+        ib_clicked = false;
+        ib_mousein = false;
+        of_drawbutton("Flat");
+    };
+    BindCaptureChanged(*this, ue_capturechanged);
     ue_paint = [this] {
         if (!Enabled())
             of_drawdisabled();

@@ -61,6 +61,8 @@ public:
     runtime::MouseEvent ue_mousemove{this, "ue_mousemove"};     // flags, xpos, ypos
     runtime::Event<> ue_paint{this, "ue_paint"};
     runtime::Event<> clicked{this, "clicked"};
+    // The capture is gone, whoever ended it.
+    runtime::Event<> ue_capturechanged{this, "ue_capturechanged"};
 
     void of_buttontext(const runtime::String &as_text);
     void of_setstyle(const runtime::String &as_style);

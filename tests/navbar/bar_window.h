@@ -1,8 +1,10 @@
 // A window that holds a navigation bar where the frame puts it, for the
-// bar's tests; the clock behind the slides is a manual one.
+// bar's tests; the clock behind the slides is a manual one, and the mouse
+// comes through the platform.
 #pragma once
 
 #include "navbar/uo_qq_pb.h"
+#include "platform_mouse.h"
 #include "runtime/ui/clock.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/capture.h"
@@ -57,16 +59,6 @@ protected:
         }
         bar().of_draw();
     }
-    // Runs the slide under way to its end, one step at a time.
-    int slideSteps()
-    {
-        int steps = 0;
-        while (clock.RunningTimers() > 0 && steps < 10000) {
-            clock.Advance(runtime::Milliseconds(10));
-            ++steps;
-        }
-        return steps;
-    }
     std::vector<int> ys()
     {
         std::vector<int> result;
@@ -83,4 +75,5 @@ protected:
     }
 
     runtime::ManualClock clock;
+    PlatformMouse mouse;
 };

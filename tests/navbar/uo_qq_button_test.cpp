@@ -1,7 +1,6 @@
 // The navigation button: its layout, its looks and how it follows the
 // pointer with the mouse capture.
 #include "bar_window.h"
-#include "pointer.h"
 #include "runtime/ui/colors.h"
 
 using namespace runtime;
@@ -104,17 +103,17 @@ TEST_F(Button, TheMoveLeaveTestCountsTheRightColumnAndTheCutOffPartAsOutside)
 TEST_F(Button, PressAndReleaseClickOnceAndKeepTheHover)
 {
     uo_qq_button &b = slot();
-    Pointer::Move(b, 100, 100);
+    mouse.GlideTo(b, 100, 100);
     EXPECT_EQ(GetCapture(), Handle(b));
-    Pointer::Press(b, 100, 100);
+    mouse.Press();
     EXPECT_TRUE(b.ib_clicked);
     EXPECT_FALSE(b.sh_ib_captured);
-    Pointer::Release(b, 100, 100);
+    mouse.Release();
     EXPECT_EQ(clicks(), 1);
     EXPECT_EQ(GetCapture(), Handle(b));
     EXPECT_EQ(b.ln_bottom.LineColor(), RGB(0, 0, 0)); // hover
     // A release without a press raises nothing.
-    Pointer::Release(b, 100, 100);
+    mouse.Release();
     EXPECT_EQ(clicks(), 1);
 }
 
@@ -123,13 +122,13 @@ TEST_F(Button, LeavingWhilePressedCancelsTheClickOnlyAtTheSecondMove)
     for (int movesOutside : {1, 2}) {
         SCOPED_TRACE(movesOutside);
         uo_qq_button &b = slot();
-        Pointer::Move(b, 100, 100);
-        Pointer::Press(b, 100, 100);
+        mouse.GlideTo(b, 100, 100);
+        mouse.Press();
         // Outside the button, over the window: the capture sends the moves
         // and the release to the button.
         for (int k = 0; k < movesOutside; ++k)
-            Pointer::Move(bar(), 100, 1200);
-        Pointer::Release(bar(), 100, 1200);
+            mouse.JumpTo(bar(), 100, 1200 + 20 * k);
+        mouse.Release();
         EXPECT_EQ(clicks(), movesOutside == 1 ? 1 : 0);
         EXPECT_EQ(GetCapture(), 0u);
         EXPECT_EQ(b.ln_bottom.LineColor(), b.linecolor); // flat

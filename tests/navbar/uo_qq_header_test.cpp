@@ -1,7 +1,8 @@
 // The group header: its layout, its looks and the shared capture flag.
 #include "bar_window.h"
-#include "pointer.h"
 #include "runtime/ui/colors.h"
+
+#include <QImage>
 
 using namespace runtime;
 
@@ -51,14 +52,36 @@ TEST_F(Bar, APressOnAHeaderSinksOnlyItsFrame)
 {
     draw(1);
     uo_qq_header &h = panel(1).uo_header;
-    Pointer::Move(h, 100, 40);
-    Pointer::Press(h, 100, 40);
+    mouse.GlideTo(h, 100, 40);
+    mouse.Press();
     EXPECT_FALSE(uo_qq_header::ib_captured);
     EXPECT_EQ(h.ln_top.LineColor(), RGB(0, 0, 0));
     EXPECT_EQ(h.st_caption.TextColor(), RGB(0, 0, 255)); // still the hover's
-    Pointer::Release(h, 100, 40);
+    mouse.Release();
     EXPECT_EQ(h.ln_top.LineColor(), RGB(255, 255, 255));
     EXPECT_EQ(GetCapture(), Handle(h)); // the pointer is still over it
-    Pointer::Move(h, 100, 40);
+    mouse.GlideTo(h, 110, 40);
     EXPECT_TRUE(uo_qq_header::ib_captured);
+}
+
+TEST_F(Bar, AHeaderThatItsClickSlidesAwayEndsFlatAndLetsTheCaptureGo)
+{
+    draw(3);
+    uo_qq_header &third = panel(3).uo_header;
+    const QImage flat = third.widget()->grab().toImage();
+    // Header 3 rises under header 2 inside its click, away from the pointer;
+    // the next button the pointer comes to takes the capture.
+    mouse.Click(third, 200, 40);
+    EXPECT_EQ(panel(3).Y(), 387);
+    EXPECT_EQ(third.widget()->grab().toImage(), flat);
+    EXPECT_EQ(GetCapture(), 0u);
+    EXPECT_FALSE(uo_qq_header::ib_captured);
+    mouse.GlideTo(panel(3).uo_btn1, 200, 150);
+    EXPECT_EQ(GetCapture(), Handle(panel(3).uo_btn1));
+
+    // A click on the open group's header moves nothing: it keeps its hover.
+    mouse.Click(third, 200, 40);
+    EXPECT_EQ(panel(3).Y(), 387);
+    EXPECT_NE(third.widget()->grab().toImage(), flat);
+    EXPECT_EQ(GetCapture(), Handle(third));
 }

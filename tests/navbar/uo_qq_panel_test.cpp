@@ -1,7 +1,6 @@
 // A group panel: how many buttons fit, which nodes fill the slots, the
 // paging arrows, and the clicks it passes on.
 #include "bar_window.h"
-#include "pointer.h"
 
 using namespace runtime;
 
@@ -118,8 +117,8 @@ TEST_F(Panel, ASlotReportsTheNodeItShowsNow)
     uo_qq_panel &p = only(20);
     for (int k = 0; k < 3; ++k)
         p.cb_down.clicked.Trigger();
-    Pointer::Click(p.uo_btn1);
-    Pointer::Click(p.uo_btn2);
+    mouse.Click(p.uo_btn1, 100, 100);
+    mouse.Click(p.uo_btn2, 100, 100);
     using Click = std::pair<String, String>;
     EXPECT_EQ(w_bar->clicks, (std::vector<Click>{{"g1", "g1.4"}, {"g1", "g1.5"}}));
 }
@@ -127,11 +126,11 @@ TEST_F(Panel, ASlotReportsTheNodeItShowsNow)
 TEST_F(Panel, DeactivatingEndsAPressSoTheReleaseRaisesNoClick)
 {
     uo_qq_panel &p = only(3);
-    Pointer::Move(p.uo_btn3, 100, 100);
-    Pointer::Press(p.uo_btn3, 100, 100);
+    mouse.GlideTo(p.uo_btn3, 100, 100);
+    mouse.Press();
     bar().ue_deactivate.Trigger();
     EXPECT_FALSE(p.uo_btn3.ib_clicked);
     EXPECT_EQ(GetCapture(), 0u);
-    Pointer::Release(p.uo_btn3, 100, 100);
+    mouse.Release();
     EXPECT_TRUE(w_bar->clicks.empty());
 }

@@ -6,13 +6,18 @@
 #include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/capture.h"
+#include "platform_mouse.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 using namespace runtime;
@@ -33,6 +38,8 @@ public:
         BindMouse(*this, MouseMessage::MouseMove, ue_mousemove);
         BindMouse(*this, MouseMessage::LButtonDown, ue_lbuttondown);
         BindMouse(*this, MouseMessage::LButtonUp, ue_lbuttonup);
+        BindCaptureChanged(*this, ue_capturechanged);
+        ue_capturechanged = [this] { ++lost; };
         ue_mousemove = [this](unsigned long f, int x, int y) { got.push_back({"move", f, x, y}); };
         ue_lbuttondown = [this](unsigned long f, int x, int y) { got.push_back({"down", f, x, y}); };
         ue_lbuttonup = [this](unsigned long f, int x, int y) { got.push_back({"up", f, x, y}); };
@@ -40,8 +47,10 @@ public:
     MouseEvent ue_mousemove{this, "ue_mousemove"};
     MouseEvent ue_lbuttondown{this, "ue_lbuttondown"};
     MouseEvent ue_lbuttonup{this, "ue_lbuttonup"};
+    Event<> ue_capturechanged{this, "ue_capturechanged"};
     StaticText st_1{*this, "st_1"};
     std::vector<Message> got;
+    int lost = 0; // capture-changed messages
 };
 
 class w_mice : public Window {
@@ -143,22 +152,114 @@ TEST_F(Capture, TheHolderGetsEveryMouseMessageAtItsOwnCoordinatesUntilReleased)
     EXPECT_EQ(GetCapture(), 0u);
 }
 
-TEST_F(Capture, ADisabledHolderOrAModalWindowEndsTheCapture)
+TEST_F(Capture, WhoeverEndsTheCaptureItsHolderIsTold)
 {
-    SetCapture(Handle(mice->uo_a));
-    mice->uo_a.SetEnabled(false);
-    Send(mice->uo_b.widget(), QEvent::MouseMove, {5, 0});
-    EXPECT_EQ(mice->uo_b.got.size(), 1u);
+    uo_mouse &a = mice->uo_a, &b = mice->uo_b;
+    SetCapture(Handle(a));
+    SetCapture(Handle(a)); // taking it again is no loss
+    EXPECT_EQ(a.lost, 0);
+    SetCapture(Handle(b));
+    EXPECT_EQ(a.lost, 1);
+    EXPECT_EQ(b.lost, 0);
+    ReleaseCapture();
+    EXPECT_EQ(b.lost, 1);
+    ReleaseCapture(); // nobody holds it: nobody to tell
+    EXPECT_EQ(a.lost + b.lost, 2);
+
+    // Disabling the holder, or the object it stands on, ends the capture.
+    SetCapture(Handle(a));
+    a.SetEnabled(false);
+    EXPECT_EQ(a.lost, 2);
+    EXPECT_EQ(GetCapture(), 0u);
+    a.SetEnabled(true);
+    SetCapture(Handle(a.st_1));
+    a.SetEnabled(false);
     EXPECT_EQ(GetCapture(), 0u);
 
-    mice->uo_a.SetEnabled(true);
-    SetCapture(Handle(mice->uo_a));
+    // So does closing its window.
+    SetCapture(Handle(b));
+    Close(mice);
+    EXPECT_EQ(b.lost, 2);
+    EXPECT_EQ(GetCapture(), 0u);
+}
+
+TEST_F(Capture, AModalWindowEndsTheCaptureAsItOpensAndTakesTheMouse)
+{
+    uo_mouse &a = mice->uo_a;
+    PlatformMouse mouse;
+    mouse.GlideTo(a, 100, 100);
+    SetCapture(Handle(a));
+    a.got.clear();
+
     QWidget dialog;
     dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setGeometry(QRect(mice->widget()->mapToGlobal(QPoint(300, 300)), QSize(100, 100)));
+    QPushButton button(&dialog);
+    button.setGeometry(10, 10, 50, 50);
+    bool clicked = false;
+    QObject::connect(&button, &QPushButton::clicked, [&] { clicked = true; });
     dialog.show();
-    QWidget button(&dialog);
-    Send(&button, QEvent::MouseMove, {1, 1});
-    EXPECT_TRUE(mice->uo_a.got.empty());
+    // Qt tells the window that the pointer has gone (the holder hears it as a
+    // move), then that it is shut out: the capture ends before any input.
+    ASSERT_EQ(a.got.size(), 1u);
+    EXPECT_STREQ(a.got[0].name, "move");
+    EXPECT_EQ(a.lost, 1);
+    EXPECT_EQ(GetCapture(), 0u);
+    mouse.Click(&button);
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(a.got.size(), 1u);
+}
+
+TEST_F(Capture, WithoutACaptureAHeldButtonDoesNotTieTheMouseToWhereItWentDown)
+{
+    uo_mouse &a = mice->uo_a, &b = mice->uo_b;
+    PlatformMouse mouse;
+    mouse.GlideTo(a, 350, 200);
+    mouse.Press();
+    mouse.GlideTo(b, 350, 200);
+    mouse.Release();
+    // a hears of nothing once the pointer has left it; b gets the moves over
+    // it and the release, as the operating system sends them.
+    for (const Message &m : a.got)
+        EXPECT_LT(m.ypos, 400) << m.name;
+    const auto last = [](const uo_mouse &o) { return std::string(o.got.back().name); };
+    EXPECT_EQ(last(b), "up");
+    EXPECT_EQ(b.got.front().flags, 1u); // moved with the button held
+    EXPECT_EQ(std::string(b.got.front().name), "move");
+
+    // A push button keeps Qt's way: the release that ends its press.
+    QPushButton push(mice->Canvas());
+    push.setGeometry(300, 10, 60, 30);
+    push.show();
+    bool clicked = false;
+    QObject::connect(&push, &QPushButton::clicked, [&] { clicked = true; });
+    mouse.Click(&push);
+    EXPECT_TRUE(clicked);
+    mouse.GlideTo(&push, {30, 15});
+    mouse.Press();
+    mouse.GlideTo(b, 350, 200);
+    mouse.Release();
+    EXPECT_FALSE(push.isDown());
+    EXPECT_EQ(last(b), "move");
+}
+
+TEST_F(Capture, APopUpMenuEndsTheCaptureAtItsFirstMouseMessage)
+{
+    uo_mouse &a = mice->uo_a;
+    PlatformMouse mouse;
+    mouse.GlideTo(a, 100, 100);
+    SetCapture(Handle(a));
+    QMenu menu;
+    QAction *item = menu.addAction("item");
+    bool chosen = false;
+    QObject::connect(item, &QAction::triggered, [&] { chosen = true; });
+    QTimer::singleShot(0, [&] {
+        mouse.Click(&menu, menu.actionGeometry(item).center());
+        menu.close();
+    });
+    menu.exec(mice->widget()->mapToGlobal(QPoint(400, 400)));
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(a.lost, 1);
     EXPECT_EQ(GetCapture(), 0u);
 }
 

@@ -5,6 +5,7 @@
 #include "runtime/ui/menu.h"
 #include "runtime/ui/messagebox.h"
 #include "runtime/ui/urlopener.h"
+#include "runtime/ui/clock.h"
 #include "runtime/ui/window.h"
 #include "pointer.h"
 
@@ -12,7 +13,10 @@
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace runtime;
 
@@ -187,6 +191,49 @@ TEST(ManualClock, FiresDueTicksInTimeOrder)
     clock.Advance(Milliseconds(200));
     EXPECT_EQ(ticks.back(), 200);
     EXPECT_EQ(clock.RunningTimers(), 1);
+    clock.Pause(Milliseconds(200));
+    EXPECT_EQ(ticks.back(), 200);
+    EXPECT_EQ(clock.Now(), Milliseconds(1050));
+}
+
+// Counts the presses a widget gets.
+class PressCounter : public QObject {
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            ++presses;
+        return false;
+    }
+};
+
+TEST(RealClock, APauseRunsTimersAndHoldsTheUsersInputBackUntilItIsOver)
+{
+    QWidget widget;
+    widget.resize(50, 50);
+    widget.show();
+    PressCounter counter;
+    widget.installEventFilter(&counter);
+    // A press as the platform queues it, and a timer due at once.
+    const QPointF at(5, 5);
+    QWindowSystemInterface::handleMouseEvent(widget.windowHandle(), at, widget.mapToGlobal(at), Qt::LeftButton,
+                                             Qt::LeftButton, QEvent::MouseButtonPress);
+    bool ticked = false;
+    QTimer::singleShot(0, [&] { ticked = true; });
+
+    Clock &clock = CurrentClock();
+    const Milliseconds before = clock.Now();
+    clock.Pause(Milliseconds(20));
+    EXPECT_GT(clock.Now(), before);
+    EXPECT_TRUE(ticked);
+    EXPECT_EQ(counter.presses, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.presses, 1);
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        widget.windowHandle(), at, widget.mapToGlobal(at), Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
 }
 
 } // namespace

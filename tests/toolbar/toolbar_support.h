@@ -5,6 +5,7 @@
 #include "runtime/ui/colors.h"
 #include "runtime/ui/menu.h"
 #include "runtime/ui/window.h"
+#include "platform_mouse.h"
 #include "toolbar/uo_toolbar.h"
 
 #include <QApplication>
@@ -19,16 +20,15 @@ inline void SendMouse(QWidget *widget, QEvent::Type type, QPoint px, bool down =
     QApplication::sendEvent(widget, &e);
 }
 
-// Moves onto the button, presses and releases inside it. The first moves let
-// a button that still holds the capture from an earlier click let it go.
-inline void ClickButton(QWidget *button)
+// The mouse of the toolbar tests, driven through the platform.
+inline PlatformMouse &TheMouse()
 {
-    for (int i = 0; i < 3; ++i)
-        SendMouse(button, QEvent::MouseMove, {10, 10});
-    SendMouse(button, QEvent::MouseButtonPress, {10, 10}, true);
-    SendMouse(button, QEvent::MouseMove, {11, 10}, true);
-    SendMouse(button, QEvent::MouseButtonRelease, {11, 10});
+    static PlatformMouse mouse;
+    return mouse;
 }
+
+// Glides onto the button, presses and releases inside it.
+inline void ClickButton(QWidget *button) { TheMouse().Click(button, {10, 10}); }
 
 // A menu of one top-level item whose items the test adds.
 class m_test : public runtime::Menu {

@@ -3,6 +3,7 @@
 #include "frame/m_main.h"
 #include "frame/w_main.h"
 #include "pointer.h"
+#include "review/w_error_select.h"
 #include "running_program.h"
 #include "runtime/dw/picture.h"
 #include "toolbar_support.h"
@@ -102,16 +103,17 @@ TEST_F(FrameToolbar, ReleasedOutsideOrWithoutAPressRunsNothing)
 {
     start();
     QWidget *exit = button(5).widget();
-    SendMouse(exit, QEvent::MouseMove, {10, 10});
-    SendMouse(exit, QEvent::MouseButtonPress, {10, 10}, true);
-    SendMouse(exit, QEvent::MouseMove, {10, 10}, true);
-    SendMouse(exit, QEvent::MouseMove, {-20, 10}, true);
+    PlatformMouse mouse;
+    mouse.GlideTo(exit, {10, 10});
+    mouse.Press();
+    mouse.GlideTo(exit, {-20, 10});
     EXPECT_EQ(button(5).ln_top.LineColor(), button(5).BackColor()); // left: flat
-    SendMouse(exit, QEvent::MouseButtonRelease, {-20, 10});
+    mouse.Release();
     EXPECT_TRUE(w_main.IsValid());
     EXPECT_FALSE(button(5).ib_clicked);
 
-    SendMouse(exit, QEvent::MouseButtonRelease, {10, 10});
+    mouse.GlideTo(exit, {10, 10});
+    mouse.Release();
     EXPECT_TRUE(w_main.IsValid());
 }
 
@@ -126,28 +128,31 @@ TEST_F(FrameToolbar, HotAndPressedLooksAsPainted)
     const QColor back = w->grab().toImage().pixelColor(20, 1);
     EXPECT_EQ(back, ToQColor(w_main->BackColor())); // flat: no frame
 
-    SendMouse(w, QEvent::MouseMove, {10, 10});
+    PlatformMouse mouse;
+    mouse.GlideTo(w, {10, 10});
     EXPECT_EQ(topLine(w), QColor(255, 255, 255)); // raised
     const int captionX = b.st_caption.X();
 
-    SendMouse(w, QEvent::MouseButtonPress, {10, 10}, true);
+    mouse.Press();
     EXPECT_EQ(topLine(w), QColor(128, 128, 128)); // sunken
     EXPECT_EQ(b.st_caption.X(), captionX + 5);
     EXPECT_EQ(b.plb_1.Y(), b.ii_py + 5);
 
     // Out and back in while pressed: flat, then pressed again.
-    SendMouse(w, QEvent::MouseMove, {10, 10}, true);
-    SendMouse(w, QEvent::MouseMove, {w->width() + 5, 10}, true);
+    mouse.GlideTo(w, {w->width() + 5, 10});
     EXPECT_EQ(topLine(w), back);
-    SendMouse(w, QEvent::MouseMove, {10, 10}, true);
+    mouse.GlideTo(w, {10, 10});
     EXPECT_EQ(topLine(w), QColor(128, 128, 128));
 
-    // Leaving without a press ends the hot look and the capture.
-    SendMouse(w, QEvent::MouseButtonRelease, {w->width() + 5, 10});
-    SendMouse(w, QEvent::MouseMove, {10, 10});
-    SendMouse(w, QEvent::MouseMove, {10, w->height() + 5});
+    // Released outside: no click; then leaving without a press ends the hot
+    // look and the capture.
+    mouse.GlideTo(w, {w->width() + 5, 10});
+    mouse.Release();
+    mouse.GlideTo(w, {10, 10});
+    mouse.GlideTo(w, {10, w->height() + 5});
     EXPECT_EQ(topLine(w), back);
     EXPECT_EQ(b.st_caption.X(), captionX);
+    EXPECT_FALSE(w_error_select.IsValid());
 }
 
 // The frame's toolbar with time stepped by hand. The buttons' tooltip window

@@ -1,6 +1,8 @@
 #include "runtime/ui/clock.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,8 +25,20 @@ public:
         return id;
     }
     void Stop(int id) override { timers_.erase(id); }
+    Milliseconds Now() const override { return Milliseconds(started_.elapsed()); }
+    void Pause(Milliseconds duration) override
+    {
+        QEventLoop loop;
+        QTimer::singleShot(duration, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
 
 private:
+    QElapsedTimer started_ = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
     int nextId_ = 1;
     std::map<int, std::unique_ptr<QTimer>> timers_;
 };

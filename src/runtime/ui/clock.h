@@ -1,5 +1,6 @@
-// The clock behind window timers. The real clock runs on Qt timers; a test
-// installs a ManualClock and advances time by hand, so no test waits.
+// The clock behind window timers and animations. The real clock runs on Qt
+// timers; a test installs a ManualClock and advances time by hand, so no test
+// waits.
 #pragma once
 
 #include <chrono>
@@ -24,6 +25,12 @@ public:
     // Calls tick every interval until stopped; returns the timer's id (> 0).
     virtual int Start(Milliseconds interval, std::function<void()> tick) = 0;
     virtual void Stop(int id) = 0;
+    // Time since some fixed start; it never goes back.
+    virtual Milliseconds Now() const = 0;
+    // Lets about that much time pass before returning. Meanwhile the screen
+    // keeps up and timers fire, but the user's keys and mouse wait until the
+    // script that paused has ended: for a script that animates.
+    virtual void Pause(Milliseconds duration) = 0;
 };
 
 // The clock in use; the real one unless a test has installed another.
@@ -39,7 +46,9 @@ public:
     int Start(Milliseconds interval, std::function<void()> tick) override;
     void Stop(int id) override;
     void Advance(Milliseconds by);
-    Milliseconds Now() const { return now_; }
+    Milliseconds Now() const override { return now_; }
+    // Advances the clock by duration.
+    void Pause(Milliseconds duration) override { Advance(duration); }
     int RunningTimers() const { return static_cast<int>(timers_.size()); }
 
 private:

@@ -1,6 +1,7 @@
 #include "runtime/ui/mouse.h"
 
 #include "runtime/ui/units.h"
+#include "runtime/win32/capture.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -63,6 +64,25 @@ private:
     const MouseEvent &event_;
 };
 
+// Raises the control's event when the capture module tells its widget that
+// the capture is gone; a disabled widget is told too.
+class CaptureChangedBinding : public QObject {
+public:
+    CaptureChangedBinding(QWidget *widget, const Event<> &event) : QObject(widget), event_(event) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != CaptureChangedEventType())
+            return false;
+        event_.Trigger();
+        return true;
+    }
+
+private:
+    const Event<> &event_;
+};
+
 } // namespace
 
 void BindMouse(Control &control, MouseMessage message, const MouseEvent &event)
@@ -77,6 +97,13 @@ void BindMouse(Control &control, MouseMessage message, const MouseEvent &event)
             child->setMouseTracking(true);
     }
     widget->installEventFilter(new MouseBinding(widget, message, event));
+    FollowThePointer(Handle(control));
+}
+
+void BindCaptureChanged(Control &control, const Event<> &event)
+{
+    QWidget *widget = control.widget();
+    widget->installEventFilter(new CaptureChangedBinding(widget, event));
 }
 
 } // namespace runtime
