@@ -4,7 +4,10 @@
 // so the whole of Qt's delivery runs: the widget under the pointer receives
 // it, enter and leave follow the pointer, the press grabs the release, and a
 // modal window blocks the others. A control covered by another is not
-// reached, just as on the screen.
+// reached, just as on the screen. Events go to the widget's own window; where
+// a test is about which of several windows X would deliver to (a modal
+// window, a pop-up, a window mapped under a still pointer), PlatformMouse
+// picks the window by the pointer's place instead.
 #pragma once
 
 #include <QPointer>
