@@ -263,6 +263,41 @@ TEST_F(Capture, APopUpMenuEndsTheCaptureAtItsFirstMouseMessage)
     EXPECT_EQ(GetCapture(), 0u);
 }
 
+// A holder that lets the capture go when the pointer has left it: the control
+// the pointer went onto meanwhile then hears a move where the pointer is,
+// without the hand moving again, and can take the capture in its turn.
+TEST_F(Capture, WhenTheCaptureEndsTheControlUnderThePointerHearsAMove)
+{
+    uo_mouse &a = mice->uo_a, &b = mice->uo_b;
+    b.ue_mousemove = [&b](unsigned long, int x, int y) {
+        const bool inside = x >= 0 && y >= 0 && x < b.Width() && y < b.Height();
+        b.got.push_back({"move", 0, x, y});
+        if (!inside)
+            ReleaseCapture();
+    };
+    PlatformMouse mouse;
+    mouse.GlideTo(b, 100, 100);
+    SetCapture(Handle(b));
+    QCoreApplication::processEvents();
+    a.got.clear();
+    // One quick motion from b straight onto a: it reaches the holder alone.
+    mouse.JumpTo(a, 200, 200);
+    EXPECT_EQ(GetCapture(), 0u);
+    EXPECT_TRUE(a.got.empty());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(a.got.size(), 1u);
+    EXPECT_STREQ(a.got[0].name, "move");
+    EXPECT_EQ(a.got[0].xpos, PixelsToUnitsX(UnitsToPixelsX(200)));
+    EXPECT_EQ(a.got[0].ypos, PixelsToUnitsY(UnitsToPixelsY(200)));
+    // A capture taken again before the move comes leaves it undelivered.
+    SetCapture(Handle(b));
+    ReleaseCapture();
+    SetCapture(Handle(b));
+    a.got.clear();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(a.got.empty());
+}
+
 TEST_F(Capture, TheHolderHearsOfThePointerLeavingItsWindow)
 {
     QEvent leave(QEvent::Leave);

@@ -35,6 +35,15 @@ public:
             QEvent changed(static_cast<QEvent::Type>(CaptureChangedEventType()));
             QApplication::sendEvent(lost, &changed);
         }
+        // While the capture was held, the window under the pointer heard
+        // nothing of the pointer; once nobody holds it, that window gets a
+        // move where the pointer is, as the operating system sends one, so
+        // that a control the pointer went onto meanwhile notices it without
+        // waiting for the hand to move again.
+        if (lost && !widget && !movePending_) {
+            movePending_ = true;
+            QMetaObject::invokeMethod(this, &MouseRouter::moveWhereThePointerIs, Qt::QueuedConnection);
+        }
     }
 
 protected:
@@ -95,6 +104,23 @@ private:
         QApplication::sendEvent(holder_, &moved);
     }
 
+    // The move that follows the end of a capture: to the widget under the
+    // pointer, if it follows the pointer by its own mouse messages and takes
+    // input now, and only while nobody has taken the capture since.
+    void moveWhereThePointerIs()
+    {
+        movePending_ = false;
+        if (holder_ || !seen)
+            return;
+        QWidget *under = QApplication::widgetAt(lastGlobal);
+        if (!under || !followsThePointer(under) || !mayKeepCapture(under))
+            return;
+        QMouseEvent moved(QEvent::MouseMove, under->mapFromGlobal(QPointF(lastGlobal)), QPointF(lastGlobal),
+                          QPointF(lastGlobal), Qt::NoButton, QApplication::mouseButtons(),
+                          QApplication::keyboardModifiers(), kRouted);
+        QApplication::sendEvent(under, &moved);
+    }
+
     // While a button is held, Qt sends the mouse to the widget that got the
     // press. Without a capture the operating system sends each message to
     // the window under the pointer instead, and so do we for the windows
@@ -153,6 +179,7 @@ private:
     }
 
     QPointer<QWidget> holder_;
+    bool movePending_ = false;
 };
 
 MouseRouter *router()
