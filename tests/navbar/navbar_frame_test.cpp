@@ -160,3 +160,21 @@ TEST_F(NavigationInTheFrame, TheClassWindowOpensAgainAfterItWasClosedAndAfterAnE
     QCoreApplication::processEvents();
     EXPECT_EQ(opened, 3);
 }
+
+// A hand that moves fast from one button straight onto the next and clicks
+// at once: the first button lets the capture go, the second hears of the
+// pointer without another motion, so the click runs the second one's item.
+TEST_F(NavigationInTheFrame, AQuickMoveFromOneButtonOntoAnotherThenAClickRunsTheOther)
+{
+    uo_qq_panel &first = panel(1);
+    ASSERT_EQ(first.uo_btn4.of_text(), "系统设置");
+    mouse.GlideTo(first.uo_btn3, 200, 150);
+    ASSERT_EQ(GetCapture(), Handle(first.uo_btn3));
+    mouse.JumpTo(first.uo_btn4, 200, 150);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(GetCapture(), Handle(first.uo_btn4));
+    mouse.Press();
+    mouse.Release();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w_setup.IsValid());
+}
