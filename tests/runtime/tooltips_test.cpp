@@ -303,3 +303,20 @@ TEST_F(ToolTips, TextRectangleAndFontChangesShowAtOnce)
     EXPECT_FALSE(shown());
     restOn(a, {60, 20});
 }
+
+// A tip window outlives the clock its timers ran on (a test's clock, say):
+// the next move, on another clock, starts afresh instead of touching the
+// clock that is gone.
+TEST_F(ToolTips, TimersLeftOnAClockThatIsGoneAreForgotten)
+{
+    {
+        ManualClock gone;
+        SetClock(&gone);
+        pointer::MoveTo(a, {20, 20}); // waits for the pointer to rest
+        SetClock(&clock);
+    }
+    pointer::MoveTo(b, {20, 20});
+    clock.Advance(kToolTipInitialDelay);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(tipImage(), TipLooks("乙工具"));
+}

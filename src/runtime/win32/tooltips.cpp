@@ -32,7 +32,11 @@ bool Contains(const Rect &rect, QPoint at)
 }
 
 // A timer on the runtime's clock that fires once, or every interval until
-// stopped.
+// stopped. The tip window lives as long as the program, while a test's clock
+// may come and go: a timer left on a clock that is no longer the one in use
+// is forgotten rather than stopped (that clock may be gone, and its timers
+// with it), and should it still tick, the tick finds itself stale and does
+// nothing.
 class ClockTimer {
 public:
     ClockTimer() = default;
@@ -44,7 +48,10 @@ public:
     {
         Stop();
         clock_ = &CurrentClock();
-        id_ = clock_->Start(interval, [this, repeat, fire = std::move(fire)] {
+        const unsigned serial = serial_;
+        id_ = clock_->Start(interval, [this, serial, repeat, fire = std::move(fire)] {
+            if (serial != serial_)
+                return;
             const std::function<void()> run = fire; // outlives a stop from within
             if (!repeat)
                 Stop();
@@ -53,15 +60,17 @@ public:
     }
     void Stop()
     {
-        if (id_)
+        if (id_ && clock_ == &CurrentClock())
             clock_->Stop(id_);
         id_ = 0;
+        ++serial_;
     }
     bool Running() const { return id_ != 0; }
 
 private:
     Clock *clock_ = nullptr;
     int id_ = 0;
+    unsigned serial_ = 0;
 };
 
 class ToolTipWindow : public QWidget {
