@@ -131,6 +131,15 @@ protected:
         return out;
     }
 
+    // The one box that tells of a write the database refused, with its reason.
+    void expectRefusedBox(const char *reason)
+    {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "警告");
+        EXPECT_EQ(boxes[0].text, "数据库更新出错！\r\n" + String(reason));
+        boxes.clear();
+    }
+
     FakeNetwork network; // no page arrives: the browser strips stay hidden
 };
 
@@ -290,10 +299,7 @@ TEST_F(CurrentPaper, AnAnswerTheDatabaseRefusesIsReportedAndNotShown)
         sqlca.ExecuteImmediate("create trigger refuse_answers before update of zdanswer on t_kzmn "
                                "begin select raise(abort, 'database or disk is full'); end");
         press();
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].title, "警告");
-        EXPECT_EQ(boxes[0].text, "数据库更新出错！\r\ndatabase or disk is full");
-        boxes.clear();
+        expectRefusedBox("database or disk is full");
         String stored;
         sqlca.SelectInto("select zdanswer from t_kzmn where mno = ?", {mno}, stored);
         EXPECT_EQ(stored, "0");
@@ -360,14 +366,13 @@ TEST_F(CurrentPaper, ABookEntryOrJudgementTheDatabaseRefusesIsReported)
             question->f_display(static_cast<int>(row));
             click(question->optionText(Long(wrong)));
         }
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].title, "警告");
-        EXPECT_EQ(boxes[0].text, "数据库更新出错！\r\ndatabase or disk is full");
-        boxes.clear();
+        expectRefusedBox("database or disk is full");
         String stored;
         sqlca.SelectInto("select zdanswer from t_kzmn where mno = ?", {mno}, stored);
         EXPECT_EQ(stored, wrong);
-        EXPECT_EQ(count(("select count(*) from t_error where mno = " + ToUtf8(String(mno))).c_str()), 0);
+        long booked = -1;
+        sqlca.SelectInto("select count(*) from t_error where mno = ?", {mno}, booked);
+        EXPECT_EQ(booked, 0);
         sqlca.ExecuteImmediate("drop trigger refuse_book");
 
         if (exam) {
@@ -377,9 +382,7 @@ TEST_F(CurrentPaper, ABookEntryOrJudgementTheDatabaseRefusesIsReported)
                                    "begin select raise(abort, 'disk I/O error'); end");
             WhenOpen(::w_open_error, [] { Close(*::w_open_error); });
             click(exam->cb_2);
-            ASSERT_FALSE(boxes.empty());
-            EXPECT_EQ(boxes[0].text, "数据库更新出错！\r\ndisk I/O error");
-            boxes.clear();
+            expectRefusedBox("disk I/O error");
             sqlca.ExecuteImmediate("drop trigger refuse_judgement");
         }
     }
