@@ -129,7 +129,7 @@ void uo_qq_pb::slide(long steps, const std::function<bool()> &arrived, const std
     if (arrived())
         return;
     Clock &clock = CurrentClock();
-    const auto perStep = std::max(std::chrono::microseconds(1), std::min(kStepTime, kLongestSlide / steps));
+    const auto perStep = std::max(std::chrono::microseconds(1), std::min(kStepTime, kLongestSlide / std::max(steps, 1L)));
     const Milliseconds start = clock.Now();
     long taken = 0;
     while (!arrived()) {
