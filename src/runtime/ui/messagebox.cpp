@@ -16,6 +16,21 @@ MessageBoxHandler &handler()
     return h;
 }
 
+// The captions a Chinese desktop gives the buttons of a message box.
+QString captionOf(QMessageBox::StandardButton kind)
+{
+    switch (kind) {
+    case QMessageBox::Ok: return ToQString("确定");
+    case QMessageBox::Cancel: return ToQString("取消");
+    case QMessageBox::Yes: return ToQString("是(&Y)");
+    case QMessageBox::No: return ToQString("否(&N)");
+    case QMessageBox::Retry: return ToQString("重试(&R)");
+    case QMessageBox::Abort: return ToQString("中止(&A)");
+    case QMessageBox::Ignore: return ToQString("忽略(&I)");
+    default: return {};
+    }
+}
+
 int showDialog(const MessageBoxRequest &r)
 {
     QMessageBox box(QApplication::activeWindow());
@@ -38,8 +53,10 @@ int showDialog(const MessageBoxRequest &r)
     case Buttons::AbortRetryIgnore: kinds = {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}; break;
     }
     std::vector<QAbstractButton *> buttons;
-    for (auto kind : kinds)
+    for (auto kind : kinds) {
         buttons.push_back(box.addButton(kind));
+        buttons.back()->setText(captionOf(kind));
+    }
     const size_t def = static_cast<size_t>(r.defaultButton - 1);
     if (def < buttons.size())
         box.setDefaultButton(static_cast<QPushButton *>(buttons[def]));
