@@ -39,6 +39,20 @@ QImage *surfaceOf(Context &dc)
     return found == tables().objects.end() ? nullptr : &found->second.bitmap;
 }
 
+void DrawEmbossed(QImage &surface, int x, int y, const QImage &shape)
+{
+    auto tinted = [&shape](QColor color) {
+        QImage t = shape;
+        QPainter p(&t);
+        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        p.fillRect(t.rect(), color);
+        return t;
+    };
+    QPainter p(&surface);
+    p.drawImage(x + 1, y + 1, tinted(ToQColor(GetSysColor(SystemColor::ButtonHighlight))));
+    p.drawImage(x, y, tinted(ToQColor(GetSysColor(SystemColor::ButtonShadow))));
+}
+
 } // namespace gdi_detail
 
 namespace {
@@ -293,16 +307,7 @@ void DrawDisabledBitmap(DeviceContext hdc, GdiObject bitmap, int x, int y)
         for (int col = 0; col < source.width(); ++col)
             if (qGray(source.pixel(col, row)) < 192)
                 shape.setPixelColor(col, row, Qt::black);
-    auto tinted = [&shape](QColor color) {
-        QImage t = shape;
-        QPainter p(&t);
-        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(t.rect(), color);
-        return t;
-    };
-    QPainter p(surface);
-    p.drawImage(x + 1, y + 1, tinted(ToQColor(GetSysColor(SystemColor::ButtonHighlight))));
-    p.drawImage(x, y, tinted(ToQColor(GetSysColor(SystemColor::ButtonShadow))));
+    DrawEmbossed(*surface, x, y, shape);
 }
 
 void ClearScreenDrawing(QWidget *widget)

@@ -60,4 +60,8 @@ Context *contextOf(DeviceContext hdc);
 // The image a context draws into; null when it has none.
 QImage *surfaceOf(Context &dc);
 
+// Draws a shape the way disabled pictures look: its opaque pixels in the
+// highlight colour one pixel down and right, then in the shadow colour.
+void DrawEmbossed(QImage &surface, int x, int y, const QImage &shape);
+
 } // namespace runtime::gdi_detail

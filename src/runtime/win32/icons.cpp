@@ -90,17 +90,7 @@ void DrawDisabledIcon(DeviceContext hdc, int x, int y, IconHandle icon, int widt
     const QImage *image = iconOf(icon);
     if (!surface || !image)
         return;
-    const QImage shape = image->scaled(width, height);
-    auto tinted = [&shape](QColor color) {
-        QImage t = shape;
-        QPainter p(&t);
-        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(t.rect(), color);
-        return t;
-    };
-    QPainter p(surface);
-    p.drawImage(x + 1, y + 1, tinted(ToQColor(GetSysColor(SystemColor::ButtonHighlight))));
-    p.drawImage(x, y, tinted(ToQColor(GetSysColor(SystemColor::ButtonShadow))));
+    DrawEmbossed(*surface, x, y, image->scaled(width, height));
 }
 
 } // namespace runtime
