@@ -10,6 +10,7 @@
 
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QPixmapCache>
 #include <QPointer>
 
 namespace runtime {
@@ -31,6 +32,12 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     InstallFontSubstitutions();
     // The runtime decides when the program ends: when its last window closes.
     setQuitOnLastWindowClosed(false);
+    // Qt keeps every picture loaded from a file or resource in its pixmap
+    // cache, 10 MB by default. Windows show a handful of pictures at a time
+    // (a question's, the buttons'), so the cache only needs to hold those;
+    // a larger one fills up with the pictures of every question shown since
+    // start, and the program grows with each examination taken.
+    QPixmapCache::setCacheLimit(2048); // KB
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
