@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QSemaphore>
+#include <QThread>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -344,6 +346,44 @@ TEST_F(Windows, WindowClosedUnderAWaitingScriptIsFreedAfterTheScript)
     EXPECT_FALSE(note.IsValid());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(opener.isNull());
+}
+
+// Qt's worker threads deliver events through the application too. One that
+// is busy with an event while the GUI thread closes a window must not make
+// the close wait for it, nor keep the window from being freed.
+TEST_F(Windows, AnEventOnAnotherThreadDoesNotHoldUpFreeingAClosedWindow)
+{
+    QSemaphore inside, release;
+    class Busy : public QObject {
+    public:
+        Busy(QSemaphore &inside, QSemaphore &release) : inside_(inside), release_(release) {}
+        bool event(QEvent *e) override
+        {
+            if (e->type() != QEvent::User)
+                return QObject::event(e);
+            inside_.release();
+            release_.acquire();
+            return true;
+        }
+        QSemaphore &inside_, &release_;
+    };
+    QThread worker;
+    Busy busy(inside, release);
+    busy.moveToThread(&worker);
+    worker.start();
+    QCoreApplication::postEvent(&busy, new QEvent(QEvent::User));
+    inside.acquire();
+
+    Open(note);
+    QPointer<Window> closed = &*note;
+    Close(note);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const bool freed = closed.isNull();
+
+    release.release();
+    worker.quit();
+    worker.wait();
+    EXPECT_TRUE(freed);
 }
 
 TEST_F(Windows, SizeIsTheOneOnTheScreen)

@@ -2,9 +2,26 @@
 // under the runtime's application object.
 #include "runtime/ui/application.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+
+namespace {
+
+// Windows closed in a test are freed by a deferred deletion, which only the
+// event loop runs, and tests seldom return to it. Each test's closed windows
+// are freed as the test ends, so that none outlives its test and none is
+// left unfreed when the program ends.
+class FreeClosedWindows : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo &) override
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -12,5 +29,6 @@ int main(int argc, char **argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     runtime::Application app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new FreeClosedWindows);
     return RUN_ALL_TESTS();
 }

@@ -7,11 +7,13 @@
 #include "runtime/ui/keys.h"
 #include "runtime/ui/systemerror.h"
 #include "runtime/ui/window.h"
+#include "runtime/win32/tooltips.h"
 
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QPixmapCache>
 #include <QPointer>
+#include <QThread>
 
 namespace runtime {
 
@@ -40,8 +42,18 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     QPixmapCache::setCacheLimit(2048); // KB
 }
 
+// Qt leaves the windows still there when the application ends; the runtime's
+// own tooltip windows go with it.
+Application::~Application() { DestroyToolTipWindows(); }
+
 bool Application::notify(QObject *receiver, QEvent *event)
 {
+    // Scripts run on the GUI thread only. Qt's own worker threads deliver
+    // their events through here too; counted as scripts, they would race the
+    // GUI thread's count of running scripts and hold up (or never run) what
+    // waits for the scripts to return, such as freeing a closed window.
+    if (QThread::currentThread() != thread())
+        return QApplication::notify(receiver, event);
     if (event->type() == QEvent::KeyPress && receiver->isWidgetType()) {
         if (Window *window = FindWindow(static_cast<QWidget *>(receiver))) {
             const auto *key = static_cast<QKeyEvent *>(event);

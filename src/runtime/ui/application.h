@@ -12,6 +12,7 @@ namespace runtime {
 class Application : public QApplication {
 public:
     Application(int &argc, char **argv);
+    ~Application() override;
 
     // Enter and Escape press the window's default and cancel buttons; other
     // keys (and those two when no such button takes them) raise the key event

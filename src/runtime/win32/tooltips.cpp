@@ -372,6 +372,12 @@ bool DestroyToolTipWindow(WindowHandle tooltips)
     return true;
 }
 
+void DestroyToolTipWindows()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        delete dynamic_cast<ToolTipWindow *>(widget);
+}
+
 bool AddTool(WindowHandle tooltips, const ToolInfo &tool)
 {
     ToolTipWindow *tip = TipOf(tooltips);
