@@ -3,8 +3,8 @@
 # Sourced by ./run and ./test; quiet when everything is in place.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev libsqlcipher-dev libssl-dev
-          libgtest-dev libbenchmark-dev fonts-wqy-zenhei)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev libsqlcipher-dev libssl-dev libxcb1-dev xvfb xauth
+          libgtest-dev libbenchmark-dev fonts-wqy-zenhei qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

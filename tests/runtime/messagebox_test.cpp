@@ -5,9 +5,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
+
 
 using namespace runtime;
 
@@ -64,4 +67,14 @@ TEST(MessageBoxes, ButtonsCarryChineseCaptionsAndTheClickedOneIsAnswered)
             EXPECT_EQ(answer, i + 1);
         }
     }
+}
+
+// Qt's own standard buttons (those of the print dialog, say) speak Chinese
+// whatever the desktop's language is.
+TEST(MessageBoxes, QtStandardButtonsSpeakChineseWhateverTheDesktopLanguage)
+{
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Close);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), ToQString("取消"));
+    EXPECT_EQ(box.button(QDialogButtonBox::Close)->text(), ToQString("关闭"));
+    EXPECT_EQ(box.button(QDialogButtonBox::Ok)->text(), ToQString("确定"));
 }

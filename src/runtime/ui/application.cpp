@@ -10,10 +10,13 @@
 #include "runtime/win32/tooltips.h"
 
 #include <QEventLoop>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QKeyEvent>
 #include <QPixmapCache>
 #include <QPointer>
 #include <QThread>
+#include <QTranslator>
 
 namespace runtime {
 
@@ -40,6 +43,20 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // a larger one fills up with the pictures of every question shown since
     // start, and the program grows with each examination taken.
     QPixmapCache::setCacheLimit(2048); // KB
+    InstallChineseTranslations();
+}
+
+// The program speaks Chinese whatever the desktop's language: Qt's own
+// buttons and dialogs (the print dialog, a dialog box's standard buttons)
+// take their texts from Qt's Chinese translations.
+void Application::InstallChineseTranslations()
+{
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    else
+        delete translator;
 }
 
 // Qt leaves the windows still there when the application ends; the runtime's

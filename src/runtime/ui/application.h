@@ -20,6 +20,9 @@ public:
     // before the control sees it; routes a run-time
     // error that escapes an event to systemerror.
     bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    void InstallChineseTranslations();
 };
 
 // Runs the event loop until the last window has closed, then raises the

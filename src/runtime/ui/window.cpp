@@ -5,6 +5,7 @@
 #include "runtime/ui/colors.h"
 #include "runtime/ui/menu.h"
 #include "runtime/ui/icons.h"
+#include "runtime/ui/native_title.h"
 #include "runtime/ui/units.h"
 
 #include <QCloseEvent>
@@ -41,6 +42,11 @@ public:
     explicit Host(Window &window) : window_(window) {}
 
 protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMainWindow::showEvent(event);
+        KeepEmptyTitleEmpty(this);
+    }
     void closeEvent(QCloseEvent *event) override
     {
         if (window_.IsOpen())
@@ -111,6 +117,7 @@ void Window::SetTitle(const String &title)
 {
     title_ = title;
     host_->setWindowTitle(ToQString(title));
+    KeepEmptyTitleEmpty(host_);
 }
 
 void Window::SetBackColor(long color)
