@@ -6,8 +6,19 @@
 //   b64_des(in, out, key, size, flag)    flag 1 enciphers, flag 0 deciphers the
 //                                        first size bytes of in into out.
 // The output is written into out's existing bytes, never beyond them, and ends
-// with a zero byte when it is shorter than the buffer. Input that is not an
-// enciphered text of ours deciphers to the empty text (a zero byte first).
+// with a zero byte when it is shorter than the buffer. Deciphering gives the
+// empty text (a zero byte first) and -1 only when the input cannot be a stored
+// form at all: not strict Base64, shorter than the IV, or a result that does
+// not fit out.
+//
+// Deciphering does not authenticate. Any other well-formed input, a text
+// enciphered under another key included, deciphers to bytes that look random,
+// and the call succeeds. The IV could serve as a check (it is a MAC of the
+// plain text), but the program's stored database password is a fixed text
+// that this library never enciphered: its plain form is simply what
+// deciphering makes of it, and the database is keyed with exactly that. A
+// check would refuse it. A wrong key shows where it matters: the database
+// refuses the password, and a question text reads as garbage.
 //
 // Inside: AES-256 in counter mode, the counter starting at a synthetic IV
 // (the first 16 bytes of HMAC-SHA-256 over the plain text), so equal texts

@@ -37,6 +37,14 @@ TEST(Cipher, ForeignInputDecipheresToEmptyText)
         EXPECT_EQ(of_decrypt(in), "") << ToUtf8(in).substr(0, 20);
     // Well-formed Base64 of any size deciphers to something, within its buffer.
     EXPECT_LE(Len(of_decrypt(Fill("A", 30000))), 22500);
+    // Nothing is authenticated: a text enciphered under another key deciphers
+    // without complaint, to other bytes of the same length.
+    std::string in = "安全带", stored(static_cast<size_t>(cipherlib::b64_size(6, 1)), ' ');
+    ASSERT_EQ(cipherlib::b64_des(in, stored, "another key", 6, 1), 1);
+    stored.resize(stored.find('\0'));
+    const String foreign = of_decrypt(stored);
+    EXPECT_NE(foreign, "安全带");
+    EXPECT_FALSE(foreign.empty());
 }
 
 TEST(Cipher, LibraryNeverWritesPastTheBuffer)
