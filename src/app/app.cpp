@@ -50,7 +50,7 @@ bool app::open(const String &)
                    ";dbq=" + gs_path + "\\vqb005.dat'";
     sqlca.Connect();
     if (sqlca.SQLCode != 0) {
-        MessageBox("警告", "连接数据库出错！\r\n" + sqlca.SQLErrText, Icon::Exclamation);
+        MessageBox("警告", "连接数据库出错！\r\n" + sqlca.SQLErrText, Icon::StopSign);
         Halt(1);
         return false;
     }

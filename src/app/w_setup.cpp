@@ -82,7 +82,7 @@ w_setup::w_setup() : Window("w_setup")
         const String ls_frist = cbx_1.Checked() ? "1" : "2";
         sqlca.Execute("update t_system set frist =? where id =1 ", {ls_frist});
         if (sqlca.SQLCode != 0) {
-            MessageBox("警告", "数据库更新出错！\r\n" + sqlca.SQLErrText, Icon::Exclamation);
+            MessageBox("警告", "数据库更新出错！\r\n" + sqlca.SQLErrText, Icon::StopSign);
             Halt(1);
             return;
         }

@@ -30,7 +30,7 @@ bool StoreAnswer(DataStore &dw, long row, const String &answer)
 
 void ReportRefusedWrite()
 {
-    MessageBox("警告", "数据库更新出错！\r\n" + sqlca.SQLErrText, Icon::Exclamation);
+    MessageBox("警告", "数据库更新出错！\r\n" + sqlca.SQLErrText, Icon::StopSign);
 }
 
 void EnterInBook(const String &insert, const std::vector<Value> &values)

@@ -81,7 +81,7 @@ w_login_2012::w_login_2012() : Window("w_login_2012")
         il_newrow = BuildPaper(sqlca, *dw_2, il_sqlnew, ls_group);
 
         if (sqlca.SQLCode != 0) {
-            MessageBox("警告", "生成题库出错1！\r\n" + sqlca.SQLErrText, Icon::Exclamation);
+            MessageBox("警告", "生成题库出错1！\r\n" + sqlca.SQLErrText, Icon::StopSign);
             Halt(1);
             return;
         }

@@ -126,6 +126,7 @@ TEST_F(Startup, FailedConnectionWarnsAndEndsWithoutTheFrame)
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].title, "警告");
         EXPECT_EQ(Left(boxes[0].text, 18), "连接数据库出错！\r\n");
+        EXPECT_EQ(boxes[0].icon, Icon::StopSign);
         EXPECT_GT(Len(boxes[0].text), 18);
         EXPECT_EQ(haltStatus, 1);
         EXPECT_TRUE(OpenWindows().empty());

@@ -79,6 +79,7 @@ TEST_F(Settings, FailedSaveWarnsAndEndsTheProgram)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "警告");
     EXPECT_EQ(Left(boxes[0].text, 18), "数据库更新出错！\r\n");
+    EXPECT_EQ(boxes[0].icon, Icon::StopSign);
     EXPECT_NE(Pos(boxes[0].text, "t_system"), 0); // the database's own error text
     EXPECT_EQ(halts, std::vector<int>{1});
 }

@@ -137,6 +137,7 @@ protected:
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].title, "警告");
         EXPECT_EQ(boxes[0].text, "数据库更新出错！\r\n" + String(reason));
+        EXPECT_EQ(boxes[0].icon, Icon::StopSign);
         boxes.clear();
     }
 

@@ -152,6 +152,7 @@ TEST_F(ClassChoiceSmallBank, AFailedPaperWarnsAndEndsTheProgram)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "警告");
     EXPECT_EQ(Left(boxes[0].text, Len("生成题库出错1！\r\n")), "生成题库出错1！\r\n");
+    EXPECT_EQ(boxes[0].icon, Icon::StopSign);
     EXPECT_NE(Pos(boxes[0].text, "t_jfl"), 0);
     EXPECT_EQ(halts.size(), 1u);
     EXPECT_FALSE(::w_mnkz_2012.IsValid());
