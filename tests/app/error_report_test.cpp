@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QApplication>
@@ -240,6 +241,46 @@ TEST_F(ErrorReport, ForcedErrorIsLoggedShownAndTheProgramGoesOnAfterContinue)
     EXPECT_FALSE(w_setup.IsValid());
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(halts.empty());
+}
+
+// The buttons' "&" marks their access keys: it is not drawn (the caption
+// looks as it would without it, but for the underline of the marked letter),
+// and Alt with the letter presses the button.
+TEST_F(ErrorReport, AccessKeysAreUnderlinedNotShownAndPressTheirButtons)
+{
+    int rowsThatDiffer = -1;
+    bool closedByTheKey = false;
+    whenReportOpens([&](class w_error_trap &w) {
+        QWidget *button = w.cb_continue.widget();
+        const QImage marked = button->grab().toImage();
+        w.cb_continue.SetText("继续(C)");
+        const QImage unmarked = button->grab().toImage();
+        w.cb_continue.SetText("继续(&C)");
+        rowsThatDiffer = 0;
+        for (int y = 0; y < marked.height(); ++y)
+            for (int x = 0; x < marked.width(); ++x)
+                if (marked.pixel(x, y) != unmarked.pixel(x, y)) {
+                    ++rowsThatDiffer;
+                    break;
+                }
+        // The key shows the button pressed for a moment, then clicks it.
+        QTest::keyClick(button->window(), Qt::Key_C, Qt::AltModifier);
+        closedByTheKey = QTest::qWaitFor([] { return !w_error_trap.IsValid(); }, 2000);
+    });
+    click(w_probe->cb_read);
+    EXPECT_EQ(reportsSeen, 1);
+    EXPECT_TRUE(closedByTheKey);
+    EXPECT_GE(rowsThatDiffer, 1); // the underline
+    EXPECT_LE(rowsThatDiffer, 2);
+    EXPECT_TRUE(halts.empty());
+
+    // Alt+Q is the exit button: the program ends.
+    whenReportOpens([&](class w_error_trap &w) {
+        QTest::keyClick(w.cb_exit.widget()->window(), Qt::Key_Q, Qt::AltModifier);
+        QTest::qWaitFor([this] { return !halts.empty(); }, 2000);
+    });
+    click(w_probe->cb_read);
+    EXPECT_EQ(halts, std::vector<int>{0});
 }
 
 TEST_F(ErrorReport, ExitStopsTheScrollDisconnectsAndEndsThroughTheCloseEventOnce)

@@ -15,9 +15,10 @@ QPushButton *CommandButton::button() const { return static_cast<QPushButton *>(w
 void CommandButton::SetText(const String &text)
 {
     text_ = text;
-    QString shown = ToQString(text);
-    shown.replace('&', QStringLiteral("&&"));
-    button()->setText(shown);
+    // "&" marks the next letter as the button's access key (underlined,
+    // pressed with Alt and the letter); "&&" is an "&" itself. Qt reads a
+    // button's text the same way.
+    button()->setText(ToQString(text));
 }
 
 void CommandButton::SetDefault(bool isDefault)
