@@ -52,10 +52,14 @@ public:
             dw_1->InsertRow(0);
             dw_1->SetItem(dw_1->RowCount(), "a", "ok");
         };
+        cb_library.clicked = [] { throw std::runtime_error("disk full"); };
+        cb_odd.clicked = [] { throw 42; };
     }
     DataWindowControl dw_1{*this, "dw_1"};
     CommandButton cb_read{*this, "cb_read"};
     CommandButton cb_ok{*this, "cb_ok"};
+    CommandButton cb_library{*this, "cb_library"};
+    CommandButton cb_odd{*this, "cb_odd"};
     int started = 0, finished = 0;
 };
 GlobalWindow<w_probe> w_probe;
@@ -330,6 +334,35 @@ TEST_F(ErrorReport, NothingToReportClosesUnseenAndAnyCodeIsReported)
     f_error_trap(sqlca);
     EXPECT_EQ(reportsSeen, 1);
     EXPECT_EQ(Mid(splitLines(log())[3], 19), "-1");
+}
+
+// A failure of a library the script called, or anything else thrown, is a
+// real error with a number, shown like any other.
+TEST_F(ErrorReport, AFailureOutsideTheRuntimeIsShownWithANumber)
+{
+    struct Case {
+        CommandButton &button;
+        String name, message;
+    } cases[] = {{w_probe->cb_library, "cb_library", "Error calling external function: disk full"},
+                 {w_probe->cb_odd, "cb_odd", "Error calling external function: unknown exception"}};
+    for (const Case &c : cases) {
+        String number, message, object;
+        bool visible = false;
+        whenReportOpens([&](class w_error_trap &w) {
+            visible = w.Visible();
+            number = w.dw_error->GetItemString(1, "errornum");
+            message = w.dw_error->GetItemString(1, "message");
+            object = w.dw_error->GetItemString(1, "object");
+            click(w.cb_continue);
+        });
+        reportsSeen = 0;
+        click(c.button);
+        EXPECT_EQ(reportsSeen, 1) << c.message;
+        EXPECT_TRUE(visible);
+        EXPECT_EQ(number, "15");
+        EXPECT_EQ(message, c.message);
+        EXPECT_EQ(object, c.name);
+    }
 }
 
 TEST_F(ErrorReport, KnownNumbersAndCodesGetTheirTranslations)

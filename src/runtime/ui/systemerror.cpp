@@ -78,7 +78,15 @@ bool RunScript(const ScriptSite &site, const std::function<void()> &script)
     } catch (const RuntimeError &e) {
         raiseSystemError(site, e.number(), e.text(), e.line());
     } catch (const std::exception &e) {
-        raiseSystemError(site, 0, FromUtf8(e.what()), 0);
+        // A failure inside a library the script called (the C++ library, Qt,
+        // the database driver): reported as a failed call of an outside
+        // function, with what the library said. Number 0 would mean "nothing
+        // to report" to the program's handler.
+        raiseSystemError(site, static_cast<int>(ErrorNumber::ExternalFunctionFailed),
+                         ErrorText(ErrorNumber::ExternalFunctionFailed) + ": " + FromUtf8(e.what()), 0);
+    } catch (...) {
+        raiseSystemError(site, static_cast<int>(ErrorNumber::ExternalFunctionFailed),
+                         ErrorText(ErrorNumber::ExternalFunctionFailed) + ": unknown exception", 0);
     }
     return false;
 }
