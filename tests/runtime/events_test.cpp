@@ -113,7 +113,8 @@ TEST_F(Scripts, RuntimeErrorEndsItsScriptAndReachesSystemError)
     failing->cb_std.clicked.Post();
     QCoreApplication::processEvents();
     ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[1].Text, "bad index");
+    EXPECT_EQ(seen[1].Number, static_cast<int>(ErrorNumber::ExternalFunctionFailed));
+    EXPECT_EQ(seen[1].Text, "Error calling external function: bad index");
     EXPECT_EQ(seen[1].Object, "cb_std");
 }
 
