@@ -121,6 +121,40 @@ TEST_F(ExpressionTest, ErrorsAreReported)
     EXPECT_THROW(eval("len(1, 2)"), ExpressionError);
 }
 
+// Hostile texts end as expression errors or defined arithmetic, never as a
+// crash, an escaped library exception or undefined behaviour.
+TEST_F(ExpressionTest, ExtremeNumbersAndNestingAreHandled)
+{
+    struct Case {
+        std::string text;
+        const char *value; // nullptr: an expression error
+    } cases[] = {
+        {"12345678901234567890", "1.23456789012346e+19"},
+        {"xh = 12345678901234567890", "0"},
+        {std::string(400, '9'), nullptr},
+        {"9223372036854775807 + 1", "9.22337203685478e+18"},
+        {"9223372036854775807 * 9223372036854775807", "8.50705917302346e+37"},
+        {"-(-9223372036854775807 - 1)", "9.22337203685478e+18"},
+        {"long(9223372036854775807 * 9223372036854775807)", "9223372036854775807"},
+        {"long(-9223372036854775807 * 9223372036854775807)", "-9223372036854775808"},
+        {std::string(10000, '(') + "1" + std::string(10000, ')'), nullptr},
+        {std::string(10000, '-') + "1", nullptr},
+        {"1" + [] { std::string t; for (int i = 0; i < 100000; ++i) t += "+1"; return t; }(), nullptr},
+        {std::string(150, '(') + "1" + std::string(150, ')'), "1"},
+    };
+    for (const Case &c : cases) {
+        const std::string shown = c.text.substr(0, 40);
+        if (!c.value) {
+            EXPECT_THROW(eval(c.text), ExpressionError) << shown;
+            EXPECT_EQ(store.Find(c.text, 1, 2), -1) << shown;
+            continue;
+        }
+        String value;
+        EXPECT_NO_THROW(value = eval(c.text)) << shown;
+        EXPECT_EQ(value, c.value) << shown;
+    }
+}
+
 TEST_F(ExpressionTest, FindSearchesForwardAndBackward)
 {
     store.InsertRow(0);

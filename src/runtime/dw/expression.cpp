@@ -2,7 +2,11 @@
 
 #include "runtime/dw/builtins.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <limits>
 #include <cmath>
 #include <unordered_map>
 
@@ -30,6 +34,22 @@ struct Lexer {
     [[noreturn]] void fail(const std::string &what) const
     {
         throw ExpressionError(what + " at position " + std::to_string(i));
+    }
+
+    // A whole number that does not fit 64 bits is read as a real number; one
+    // beyond the real numbers is an error.
+    Value numberLiteral(const std::string &digits, bool decimal) const
+    {
+        if (!decimal) {
+            errno = 0;
+            const long long n = std::strtoll(digits.c_str(), nullptr, 10);
+            if (errno != ERANGE)
+                return Value(n);
+        }
+        const double d = std::strtod(digits.c_str(), nullptr);
+        if (!std::isfinite(d))
+            fail("number too large");
+        return Value(d);
     }
 
     void next()
@@ -66,7 +86,7 @@ struct Lexer {
                 ++i;
             }
             const std::string digits(s.substr(start, i - start));
-            number = decimal ? Value(std::stod(digits)) : Value(std::stoll(digits));
+            number = numberLiteral(digits, decimal);
             kind = Token::Number;
             return;
         }
@@ -110,6 +130,7 @@ struct Expression::Node {
     Value value;
     String name; // column, function or operator
     std::vector<std::unique_ptr<Node>> kids;
+    int height = 1; // levels of nodes from here down, this one included
 
     explicit Node(Kind k) : kind(k) {}
 };
@@ -121,18 +142,45 @@ using NodePtr = std::unique_ptr<Node>;
 
 NodePtr make(Node::Kind kind) { return std::make_unique<Node>(kind); }
 
+// Evaluation and freeing walk the tree recursively, so its height is kept
+// within what the stack takes; so is the parser's own recursion.
+constexpr int kMaxHeight = 1000;
+constexpr int kMaxNesting = 200;
+
+void adopt(Node &parent, NodePtr kid)
+{
+    parent.height = std::max(parent.height, kid->height + 1);
+    if (parent.height > kMaxHeight)
+        throw ExpressionError("expression too deeply nested");
+    parent.kids.push_back(std::move(kid));
+}
+
 NodePtr binary(const String &op, NodePtr a, NodePtr b)
 {
     auto n = make(Node::Binary);
     n->name = op;
-    n->kids.push_back(std::move(a));
-    n->kids.push_back(std::move(b));
+    adopt(*n, std::move(a));
+    adopt(*n, std::move(b));
     return n;
 }
 
 class Parser {
 public:
     explicit Parser(std::string_view text) : lex_(text) {}
+
+    // Counts the parser's nested calls of itself while in scope.
+    class Nesting {
+    public:
+        explicit Nesting(Parser &p) : p_(p)
+        {
+            if (++p_.nesting_ > kMaxNesting)
+                p_.lex_.fail("expression too deeply nested");
+        }
+        ~Nesting() { --p_.nesting_; }
+
+    private:
+        Parser &p_;
+    };
 
     NodePtr parseAll()
     {
@@ -145,6 +193,7 @@ public:
 private:
     NodePtr parseOr()
     {
+        const Nesting nested(*this);
         NodePtr n = parseAnd();
         while (lex_.isKeyword("or")) {
             lex_.next();
@@ -166,9 +215,10 @@ private:
     NodePtr parseNot()
     {
         if (lex_.isKeyword("not")) {
+            const Nesting nested(*this);
             lex_.next();
             auto n = make(Node::Not);
-            n->kids.push_back(parseNot());
+            adopt(*n, parseNot());
             return n;
         }
         return parseComparison();
@@ -211,12 +261,14 @@ private:
     NodePtr parseUnary()
     {
         if (lex_.isSymbol("-")) {
+            const Nesting nested(*this);
             lex_.next();
             auto n = make(Node::Negate);
-            n->kids.push_back(parseUnary());
+            adopt(*n, parseUnary());
             return n;
         }
         if (lex_.isSymbol("+")) {
+            const Nesting nested(*this);
             lex_.next();
             return parseUnary();
         }
@@ -258,10 +310,10 @@ private:
         auto n = make(name == "if" ? Node::If : Node::Call);
         n->name = name;
         if (!lex_.isSymbol(")")) {
-            n->kids.push_back(parseOr());
+            adopt(*n, parseOr());
             while (lex_.isSymbol(",")) {
                 lex_.next();
-                n->kids.push_back(parseOr());
+                adopt(*n, parseOr());
             }
         }
         lex_.expectSymbol(")");
@@ -276,7 +328,7 @@ private:
     NodePtr parseCase()
     {
         auto n = make(Node::Case);
-        n->kids.push_back(parseOr());
+        adopt(*n, parseOr());
         std::string groups; // one char per group: the number of values
         while (lex_.isKeyword("when")) {
             lex_.next();
@@ -284,18 +336,18 @@ private:
             do {
                 if (count)
                     lex_.next();
-                n->kids.push_back(parseOr());
+                adopt(*n, parseOr());
                 ++count;
             } while (lex_.isSymbol(","));
             if (!lex_.isKeyword("then"))
                 lex_.fail("expected 'then'");
             lex_.next();
-            n->kids.push_back(parseOr());
+            adopt(*n, parseOr());
             groups += count;
         }
         if (lex_.isKeyword("else")) {
             lex_.next();
-            n->kids.push_back(parseOr());
+            adopt(*n, parseOr());
             n->name = "else";
         }
         lex_.expectSymbol(")");
@@ -304,6 +356,8 @@ private:
     }
 
     Lexer lex_;
+
+    int nesting_ = 0;
 };
 
 bool isNumeric(const Value &v) { return v.isInteger() || v.isDecimal(); }
@@ -331,8 +385,15 @@ Value arithmetic(const String &op, const Value &a, const Value &b)
     if (op == "+" && (a.isText() || b.isText()))
         return Value(String(a.toString() + b.toString()));
     if (a.isInteger() && b.isInteger() && op != "/") {
+        // Whole numbers stay whole while they fit 64 bits and become real
+        // numbers when they would not.
         const long long x = a.toLongLong(), y = b.toLongLong();
-        return Value(op == "+" ? x + y : op == "-" ? x - y : x * y);
+        long long r = 0;
+        const bool overflow = op == "+"   ? __builtin_add_overflow(x, y, &r)
+                              : op == "-" ? __builtin_sub_overflow(x, y, &r)
+                                          : __builtin_mul_overflow(x, y, &r);
+        if (!overflow)
+            return Value(r);
     }
     const double x = a.toDouble(), y = b.toDouble();
     if (op == "+")
@@ -370,7 +431,9 @@ Value eval(const Node &n, const ExpressionContext &ctx)
         const Value v = eval(*n.kids[0], ctx);
         if (v.isNull())
             return v;
-        return v.isInteger() ? Value(-v.toLongLong()) : Value(-v.toDouble());
+        if (v.isInteger() && v.toLongLong() != std::numeric_limits<long long>::min())
+            return Value(-v.toLongLong());
+        return Value(-v.toDouble());
     }
     case Node::Not: {
         const Value v = eval(*n.kids[0], ctx);
@@ -454,11 +517,17 @@ Expression::~Expression() = default;
 
 std::shared_ptr<const Expression> Expression::Parse(const String &text)
 {
+    // The texts a program evaluates are few (its properties and filters), so
+    // the cache rarely fills; when texts built at run time fill it, it starts
+    // afresh rather than grow without end.
+    constexpr size_t kMaxParsed = 4096;
     static std::unordered_map<std::string, std::shared_ptr<const Expression>> parsed;
     auto it = parsed.find(text);
     if (it != parsed.end())
         return it->second;
     auto e = std::make_shared<const Expression>(Parser(text).parseAll());
+    if (parsed.size() >= kMaxParsed)
+        parsed.clear();
     parsed.emplace(text, e);
     return e;
 }
