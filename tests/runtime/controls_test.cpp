@@ -2,17 +2,21 @@
 // lists, pictures at their own size; and the random numbers.
 #include "runtime/error.h"
 #include "runtime/random.h"
+#include "runtime/ui/checkbox.h"
 #include "runtime/ui/colors.h"
+#include "runtime/ui/commandbutton.h"
 #include "runtime/ui/datawindowcontrol.h"
 #include "runtime/ui/dropdownlist.h"
 #include "runtime/ui/openuserobject.h"
 #include "runtime/ui/userobject.h"
 #include "runtime/ui/picture.h"
+#include "runtime/ui/statictext.h"
 #include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QImage>
 #include <QPixmap>
 #include <gtest/gtest.h>
 
@@ -36,6 +40,9 @@ public:
     DataWindowControl dw_1{*this, "dw_1"};
     DropDownListBox ddlb_1{*this, "ddlb_1"};
     Picture p_1{*this, "p_1"};
+    CommandButton cb_1{*this, "cb_1"};
+    CheckBox cbx_1{*this, "cbx_1"};
+    StaticText st_1{*this, "st_1"};
 };
 GlobalWindow<w_controls> controls;
 
@@ -124,6 +131,37 @@ TEST_F(Controls, AUserObjectOpenedByAScriptJoinsTheControlsUntilClosed)
     EXPECT_EQ(destroyed, 1);
     EXPECT_EQ(controls->Controls().size(), before);
     EXPECT_EQ(CloseUserObject(*controls, controls->p_1), -1);
+}
+
+// The darkest pixel of a control as drawn: 0 is black.
+int DarkestGrey(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
+
+// A control given black text draws it black while enabled and grey while
+// disabled, as a disabled control looks on the desktop.
+TEST_F(Controls, DisabledControlsDrawTheirTextGrey)
+{
+    controls->cb_1.SetText("上一题");
+    controls->cbx_1.SetText("上一题");
+    controls->st_1.SetText("上一题");
+    for (Control *c : std::initializer_list<Control *>{&controls->cb_1, &controls->cbx_1, &controls->st_1}) {
+        c->Move(0, 500);
+        c->Resize(400, 100);
+        c->SetTextColor(0);
+        c->SetEnabled(true);
+        const int enabled = DarkestGrey(c->widget());
+        c->SetEnabled(false);
+        const int disabled = DarkestGrey(c->widget());
+        EXPECT_LT(enabled, 40) << c->widget()->objectName().toStdString();
+        EXPECT_GT(disabled, 90) << c->widget()->objectName().toStdString();
+    }
 }
 
 TEST(Colors, AHighByteOfOneKeepsTheRgbColourOfTheLowerBytes)

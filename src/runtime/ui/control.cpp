@@ -85,9 +85,14 @@ void Control::applyColors()
     QPalette p = widget_->palette();
     const QColor text = ToQColor(textColor_);
     if (text.isValid()) {
-        p.setColor(QPalette::WindowText, text);
-        p.setColor(QPalette::ButtonText, text);
-        p.setColor(QPalette::Text, text);
+        // A control's own text colour shows while it is enabled; a disabled
+        // one draws its text in the desktop's grey, whatever colour it was
+        // given, so that it looks disabled.
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            p.setColor(group, QPalette::WindowText, text);
+            p.setColor(group, QPalette::ButtonText, text);
+            p.setColor(group, QPalette::Text, text);
+        }
     }
     const QColor back = ToQColor(backColor_);
     widget_->setAutoFillBackground(back.isValid());
