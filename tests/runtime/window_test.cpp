@@ -404,6 +404,32 @@ TEST_F(Windows, SizeIsTheOneOnTheScreen)
     Close(big);
 }
 
+// A maximized window stands at minus its border, so that contents laid out
+// from its X and Width keep equal margins on both sides of its client area.
+TEST_F(Windows, AMaximizedWindowStandsAtMinusItsBorder)
+{
+    class w_wide : public Window {
+    public:
+        w_wide() : Window("w_wide")
+        {
+            SetResizable(true);
+            SetWindowState(WindowState::Maximized);
+        }
+        CommandButton cb_band{*this, "cb_band"};
+    };
+    GlobalWindow<w_wide> wide;
+    Open(wide);
+    EXPECT_EQ(wide->X(), PixelsToUnitsX(-4));
+    EXPECT_EQ(wide->Y(), PixelsToUnitsY(-4));
+    wide->cb_band.Move(wide->X() + 50, 100);
+    wide->cb_band.Resize(wide->Width() - 100, 100);
+    const QRect band = wide->cb_band.widget()->geometry();
+    const int left = band.left(), right = wide->Canvas()->width() - 1 - band.right();
+    EXPECT_GT(left, 0);
+    EXPECT_LE(std::abs(left - right), 2) << left << " " << right;
+    Close(wide);
+}
+
 TEST(WindowUnits, RoundTripAtTheFixedFactors)
 {
     EXPECT_EQ(UnitsToPixelsX(73), 16);

@@ -208,6 +208,20 @@ QSize Window::clientPixels(int width, int height) const
     return {std::max(1, UnitsToPixelsX(width) - 2 * border), std::max(1, UnitsToPixelsY(height) - 2 * border - caption)};
 }
 
+int Window::X() const
+{
+    if (!host_->isVisible() || !host_->isMaximized())
+        return x_;
+    return PixelsToUnitsX(-(resizable_ ? kSizingBorderPixels : kFixedBorderPixels));
+}
+
+int Window::Y() const
+{
+    if (!host_->isVisible() || !host_->isMaximized())
+        return y_;
+    return PixelsToUnitsY(-(resizable_ ? kSizingBorderPixels : kFixedBorderPixels));
+}
+
 int Window::Width() const
 {
     if (!host_->isVisible() || host_->width() == clientPixels(width_, height_).width())

@@ -71,8 +71,10 @@ public:
 
     // Outer size and place, in window units. The size is the one the window
     // has on the screen, also after the user or maximizing changed it.
-    int X() const { return x_; }
-    int Y() const { return y_; }
+    // A maximized window's place is minus its border: the border lies just
+    // off the screen, and the client area starts at the screen's edge.
+    int X() const;
+    int Y() const;
     int Width() const;
     int Height() const;
     void Move(int x, int y);
