@@ -6,9 +6,8 @@
 // The database password as the program stores it, enciphered.
 inline constexpr char kStoredPassword[] = "Xk3PqL8vTz0wRb5NcY2mHd7UfJ1sGa9eWo4iKl6nVr0=";
 
-// The program folder: the path up to "APP.EXE" (found in any letter case),
-// or the executable's own folder where the name is another; both end in a
-// folder separator.
+// The program folder: the executable's own folder, ending in a folder
+// separator ("" for a bare file name).
 runtime::String of_program_folder(const runtime::String &as_exe);
 
 class app {

@@ -105,7 +105,8 @@ w_error_trap::w_error_trap() : Window("w_error_trap")
     cb_exit.clicked = [this] {
         Timer(0);
         sqlca.Disconnect();
-        HaltClose();
+        // The program ends because a script failed.
+        HaltClose(1);
     };
 
     cb_print.clicked = [this] {

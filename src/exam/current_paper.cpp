@@ -4,6 +4,7 @@
 #include "exam/w_mnkz_2012.h"
 #include "practice/w_tclx.h"
 #include "review/w_error.h"
+#include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
 
 using namespace runtime;
@@ -41,4 +42,13 @@ void EnterInBook(const String &insert, const std::vector<Value> &values)
         return;
     }
     sqlca.Commit();
+}
+
+bool PaperBuildFailed()
+{
+    if (sqlca.SQLCode == 0)
+        return false;
+    MessageBox("警告", "生成题库出错！\r\n" + sqlca.SQLErrText, Icon::StopSign);
+    Halt(1);
+    return true;
 }

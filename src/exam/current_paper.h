@@ -40,6 +40,11 @@ int OpenNewWithParm(runtime::GlobalWindow<W> &window, const P &parm)
 // tells the learner why. True when the answer is stored.
 bool StoreAnswer(runtime::DataStore &dw, long row, const runtime::String &answer);
 
+// After a statement that builds the paper of a practice set or a review:
+// when it failed (sqlca.SQLCode not 0), shows the failure and ends the
+// program, which has no paper to work on, with a failure status. True then.
+bool PaperBuildFailed();
+
 // Tells the learner that the database refused a write of the paper or of the
 // wrong-answer book, with the database's reason (sqlca.SQLErrText).
 void ReportRefusedWrite();

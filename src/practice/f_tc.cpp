@@ -5,24 +5,9 @@
 #include "exam/current_paper.h"
 #include "review/w_error.h"
 #include "practice/w_tclx.h"
-#include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
 
 using namespace runtime;
-
-namespace {
-
-// A failed build leaves no paper to work on: the program ends.
-bool BuildFailed()
-{
-    if (sqlca.SQLCode == 0)
-        return false;
-    MessageBox("警告", "生成题库出错！\r\n" + sqlca.SQLErrText, Icon::StopSign);
-    Halt();
-    return true;
-}
-
-} // namespace
 
 void w_tc_select11::f_tc(const String &as_tc_name, int ai_flag)
 {
@@ -37,7 +22,7 @@ void w_tc_select11::f_tc(const String &as_tc_name, int ai_flag)
                   "b.choice2,b.choice3,b.choice4,b.pic,b.txt,b.analyse,b.picflag,b.tieba from t_tc_list a,"
                   "t_tk005 b where a.mno=b.mno and a.tcname=? order by a.mno limit 100",
                   {as_tc_name});
-    if (BuildFailed())
+    if (PaperBuildFailed())
         return;
     OpenWithParm(w_tclx, as_tc_name + "," + String(ai_flag));
 }
@@ -52,7 +37,7 @@ void w_tc_select11::f_error(int al_flag)
                   "select distinct a.mno,b.tx,b.answer,b.choice1,b.choice2,b.choice3,b.choice4,b.pic,b.txt,"
                   "b.analyse,b.picflag from t_error a,t_tk005 b where a.mno=b.mno and a.flag=? order by a.mno",
                   {static_cast<long>(al_flag)});
-    if (BuildFailed())
+    if (PaperBuildFailed())
         return;
     sqlca.Commit();
 

@@ -4,7 +4,6 @@
 #include "exam/current_paper.h"
 #include "review/w_error.h"
 #include "runtime/ui/colors.h"
-#include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
 
 using namespace runtime;
@@ -64,11 +63,8 @@ void w_error_select::f_error(int ai_flag)
                   "b.analyse,b.picflag,b.tieba from t_error a,t_tk005 b where a.mno=b.mno and errorcs=? "
                   "order by a.mno",
                   {static_cast<long>(ai_flag)});
-    if (sqlca.SQLCode != 0) {
-        MessageBox("警告", "生成题库出错！\r\n" + sqlca.SQLErrText, Icon::StopSign);
-        Halt();
+    if (PaperBuildFailed())
         return;
-    }
     sqlca.Commit();
 
     long ll_countrow = 0;

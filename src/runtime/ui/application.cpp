@@ -103,11 +103,11 @@ void Run()
 
 void SetApplicationCloseHandler(std::function<void()> handler) { closeHandler() = std::move(handler); }
 
-void HaltClose()
+void HaltClose(int status)
 {
     if (closeHandler())
         RunScript({"app", "app", "close"}, closeHandler());
-    Halt(0);
+    Halt(status);
 }
 
 namespace detail {

@@ -34,7 +34,7 @@ void SetApplicationCloseHandler(std::function<void()> handler);
 
 // Ends the program at once, but runs the application's close event first
 // (Halt ends it without). The end goes through Halt, so a test sees it.
-void HaltClose();
+void HaltClose(int status = 0);
 
 namespace detail {
 void LastWindowClosed();
