@@ -211,7 +211,7 @@ String w_error_trap::fw_geterrortext(const Transaction &as_sqlca, const String &
 int w_error_trap::fw_write2file(const Transaction &as_sqlca, const String &as_sqltext_error,
                                 const String &as_userid, const String &as_appname)
 {
-    const int li_file = FileOpenAppend("err_info.txt");
+    const int li_file = FileOpenAppend(gs_path + "err_info.txt");
     FileWriteLine(li_file, fw_geterrortext(as_sqlca, as_sqltext_error, as_userid, as_appname));
     FileClose(li_file);
     return 1;
@@ -271,7 +271,7 @@ void w_error_trap::mailScript()
 
 void w_error_trap::dumpScript()
 {
-    const int li_file = FileOpenAppend("app_ini.txt");
+    const int li_file = FileOpenAppend(gs_path + "app_ini.txt");
     FileWriteLine(li_file, " \t ");
     FileWriteLine(li_file, kStars + "\t");
     FileWriteLine(li_file, " \t ");

@@ -1,5 +1,5 @@
 // The system-error report: the last run-time error and the transaction's last
-// database error, appended to err_info.txt and shown in a scrolling data
+// database error, appended to err_info.txt in the program folder and shown in a scrolling data
 // window, with continue, exit, print and mail; a double-click on the window
 // dumps the connection settings to app_ini.txt.
 #pragma once

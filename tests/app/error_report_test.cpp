@@ -287,6 +287,26 @@ TEST_F(ErrorReport, AccessKeysAreUnderlinedNotShownAndPressTheirButtons)
     EXPECT_EQ(halts, std::vector<int>{1});
 }
 
+// The log and the settings dump go to the program folder, beside the
+// database, whatever folder the trainer was started from.
+TEST_F(ErrorReport, TheLogAndTheSettingsDumpLandInTheProgramFolder)
+{
+    QTemporaryDir programFolder;
+    const String previous = gs_path;
+    gs_path = FromUtf8(programFolder.path().toStdString() + "/");
+    whenReportOpens([&](class w_error_trap &w) {
+        w.doubleclicked.Trigger(0, 0, 0);
+        click(w.cb_continue);
+    });
+    click(w_probe->cb_read);
+    gs_path = previous;
+    EXPECT_EQ(reportsSeen, 1);
+    EXPECT_TRUE(QFile::exists(programFolder.filePath("err_info.txt")));
+    EXPECT_TRUE(QFile::exists(programFolder.filePath("app_ini.txt")));
+    EXPECT_FALSE(QFile::exists("err_info.txt"));
+    EXPECT_FALSE(QFile::exists("app_ini.txt"));
+}
+
 TEST_F(ErrorReport, ExitStopsTheScrollDisconnectsAndEndsThroughTheCloseEventOnce)
 {
     int timersAfterExit = -1;
