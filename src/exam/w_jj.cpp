@@ -71,13 +71,7 @@ w_jj::w_jj() : Window("w_jj")
         dw_1->SetTransObject(sqlca);
         dw_1->Retrieve();
 
-        Inet iinet_base1;
-        n_internetresult iir_msgbox1;
-        iinet_base1.GetURL(kMakerHomePage, iir_msgbox1);
-        if (iir_msgbox1.is_data == "")
-            ole_1.SetVisible(false);
-        else
-            ole_1.Navigate(kMakerNewsPage);
+        of_show_maker_news(ole_1);
     };
 
     resize = [this](unsigned long, int, int) {

@@ -180,13 +180,7 @@ void w_main::openScript()
     uo_look.of_draw();
 
     // 7. Browser strip: shown only when the maker's site answers
-    Inet linet_base;
-    n_internetresult lnv_result;
-    linet_base.GetURL(kMakerHomePage, lnv_result);
-    if (lnv_result.is_data == "")
-        ole_web.SetVisible(false);
-    else
-        ole_web.Navigate(kMakerNewsPage);
+    of_show_maker_news(ole_web);
 }
 
 void w_main::resizeScript()

@@ -24,13 +24,7 @@ void w_tclx::takeParm(const String &as_parm)
 
 void w_tclx::openBrowserStrip()
 {
-    Inet iinet_base;
-    n_internetresult iir_msgbox;
-    iinet_base.GetURL(kMakerHomePage, iir_msgbox);
-    if (iir_msgbox.is_data == "")
-        ole_1.SetVisible(false);
-    else
-        ole_1.Navigate(kMakerNewsPage);
+    of_show_maker_news(ole_1);
 }
 
 void w_tclx::layoutBrowserStrip()

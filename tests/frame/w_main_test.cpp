@@ -112,6 +112,40 @@ TEST_F(Frame, BrowserStripFollowsWhetherTheSiteAnswers)
     EXPECT_FALSE(w_main->ole_web.Visible());
 }
 
+// The frame never waits for the network: it opens and takes input while the
+// site has not answered, the strip shows when the answer comes, and an
+// answer that comes after the frame has closed is dropped.
+TEST_F(Frame, TheFrameOpensAtOnceWhileTheSiteIsSilent)
+{
+    std::vector<std::function<void(std::optional<Blob>)>> pending;
+    network.reset();
+    SetPageFetcher([&](const String &url, auto done) {
+        if (url == kMakerHomePage)
+            pending.push_back(std::move(done));
+        else
+            done(Blob("<html>news</html>"));
+    });
+    start();
+    ASSERT_EQ(pending.size(), 1u);
+    EXPECT_TRUE(w_main->widget()->isVisible());
+    EXPECT_FALSE(w_main->ole_web.Visible());
+    QTest::mouseClick(w_main->shl_1.widget(), Qt::LeftButton); // input is taken meanwhile
+    EXPECT_EQ(opened, std::vector<String>{kMakerHomePage});
+
+    pending[0](Blob("<html>ok</html>"));
+    EXPECT_TRUE(w_main->ole_web.Visible());
+    EXPECT_EQ(w_main->ole_web.LocationURL(), kMakerNewsPage);
+
+    // A second frame whose answer comes too late.
+    CloseAllWindows();
+    start();
+    ASSERT_EQ(pending.size(), 2u);
+    CloseAllWindows();
+    pending[1](Blob("<html>ok</html>"));
+    EXPECT_TRUE(OpenWindows().empty());
+    SetPageFetcher(nullptr);
+}
+
 TEST_F(Frame, HideAndShowMoveTheBarAndTheBackdrop)
 {
     start();
