@@ -44,7 +44,7 @@ static void BM_WarmStartupToFirstPaintOffscreen(benchmark::State &state, bool si
     QTemporaryDir folder;
     const QString database = folder.path() + "/vqb005.dat";
     QFile::copy(QString::fromStdString(BenchDatabase::File(1000)), database);
-    SetModuleFileName(FromQString(folder.path() + "/app.exe"));
+    SetModuleFileName(folder.path().toStdString() + "/app.exe");
     if (siteSilent)
         SetPageFetcher([&](const String &, auto done) { neverAnswered.push_back(std::move(done)); });
     else

@@ -7,6 +7,7 @@
 #include "app/maker.h"
 #include "frame/w_main.h"
 #include "runtime/file/instance_lock.h"
+#include "runtime/file/native_path.h"
 #include "runtime/ui/application.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
@@ -43,8 +44,9 @@ namespace {
 // the connection to report).
 String of_claim_database(const String &as_file)
 {
+    const std::string native = NativePath(as_file);
     std::string error;
-    if (!QFileInfo::exists(ToQString(as_file)) || HoldFileForThisProcess(ToUtf8(as_file), error))
+    if (!QFileInfo::exists(QString::fromStdString(native)) || HoldFileForThisProcess(native, error))
         return "";
     if (error == "in use by another program")
         return "另一个练习系统正在使用数据库 " + as_file + "，请先关闭它。";

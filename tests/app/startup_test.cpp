@@ -3,6 +3,7 @@
 #include "app/of_decrypt.h"
 #include "runtime/db/transaction.h"
 #include "runtime/file/instance_lock.h"
+#include "runtime/file/textfile.h"
 
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
@@ -11,7 +12,9 @@
 #include "test_database.h"
 #include "test_windows.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QFileInfo>
 #include <sqlite3.h>
 #include <gtest/gtest.h>
@@ -43,7 +46,7 @@ class Startup : public testing::Test {
 protected:
     void SetUp() override
     {
-        SetModuleFileName(FromUtf8(db.folder() + "app.exe"));
+        SetModuleFileName(db.folder() + "app.exe");
         SetMessageBoxHandler([this](const MessageBoxRequest &r) {
             boxes.push_back(r);
             return 1;
@@ -265,4 +268,23 @@ TEST_F(Startup, AnUnwritableDatabaseIsRefusedAtStart)
     }
     QFile::setPermissions(folder, openFolder | QFile::WriteOwner);
     QFile::setPermissions(file, readable | QFile::WriteOwner);
+}
+
+// A program folder whose name holds characters code page 936 has no code
+// for: the database, its lock and the error log are all found there.
+TEST_F(Startup, AnyFolderNameWorks)
+{
+    QTemporaryDir outer;
+    const QString folder = outer.path() + QString::fromUtf8("/jörg Ω/");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(db.file()), folder + "vqb005.dat"));
+    SetModuleFileName(folder.toStdString() + "app.exe");
+    ASSERT_TRUE(theApp().open());
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(errorRows(), 0);
+    const int file = FileOpenAppend(gs_path + "err_info.txt");
+    EXPECT_GT(file, 0);
+    FileWriteLine(file, "x");
+    FileClose(file);
+    EXPECT_TRUE(QFile::exists(folder + "err_info.txt"));
 }

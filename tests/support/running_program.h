@@ -19,7 +19,7 @@ class RunningProgram : public testing::Test {
 protected:
     void SetUp() override
     {
-        runtime::SetModuleFileName(runtime::FromUtf8(db.folder() + "app.exe"));
+        runtime::SetModuleFileName(db.folder() + "app.exe");
         runtime::SetMessageBoxHandler([this](const runtime::MessageBoxRequest &r) {
             boxes.push_back(r);
             return 1;

@@ -1,5 +1,7 @@
 #include "runtime/db/transaction.h"
 
+#include "runtime/file/native_path.h"
+
 #define SQLITE_HAS_CODEC 1
 #include <sqlcipher/sqlite3.h>
 
@@ -180,7 +182,7 @@ void Transaction::Connect()
         return;
     }
     std::string error;
-    db_ = OpenDatabase(ToUtf8(settings.file), settings.password, false, error);
+    db_ = OpenDatabase(NativePath(settings.file), settings.password, false, error);
     if (!db_) {
         fail(-1, FromUtf8(error));
         return;

@@ -1,5 +1,7 @@
 #include "runtime/file/textfile.h"
 
+#include "runtime/file/native_path.h"
+
 #include <cstdio>
 #include <map>
 
@@ -19,7 +21,7 @@ int FileOpenAppend(const String &name)
 {
     if (name.empty())
         return -1;
-    std::FILE *f = std::fopen(ToUtf8(name).c_str(), "ab");
+    std::FILE *f = std::fopen(NativePath(name).c_str(), "ab");
     if (!f)
         return -1;
     static int next = 0;

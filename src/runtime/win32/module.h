@@ -4,10 +4,15 @@
 
 #include "runtime/text/text.h"
 
+#include <string>
+
 namespace runtime {
 
+// The program's own path. Its folder's native name is remembered, so that
+// files within it are found whatever characters the name holds.
 String ModuleFileName();
-// Replaces the reported path; the empty text restores the real one.
-void SetModuleFileName(const String &path);
+// Replaces the reported path (given in its native UTF-8 form); the empty
+// text restores the real one.
+void SetModuleFileName(const std::string &nativePath);
 
 } // namespace runtime
