@@ -3,6 +3,7 @@
 #include "runtime/ui/editmask.h"
 #include "runtime/ui/window.h"
 
+#include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -61,3 +62,44 @@ TEST(EditMask, ASpinFieldStepsWithinItsRange)
 }
 
 } // namespace
+
+// The spin field draws its arrow buttons at its right edge, and a click on
+// them steps the number as the arrow keys do.
+TEST(EditMask, ASpinFieldShowsArrowsThatStepWhenClicked)
+{
+    Open(edit);
+    edit->em_1.Resize(400, 88);
+    const QImage plain = edit->em_1.widget()->grab().toImage();
+    edit->em_1.SetSpin(true);
+    edit->em_1.SetMinMax(1, 3);
+    edit->em_1.SetText("2");
+    QWidget *field = edit->em_1.widget();
+    const QImage spinning = field->grab().toImage();
+    // The arrows are drawn at the field's right edge.
+    auto differs = [&](int fromX, int toX) {
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = fromX; x < toX; ++x)
+                if (plain.pixel(x, y) != spinning.pixel(x, y))
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(differs(field->width() - 18, field->width()));
+
+    const QPoint upper(field->width() - 8, field->height() / 4);
+    const QPoint lower(field->width() - 8, field->height() * 3 / 4);
+    auto clickAt = [&](QPoint at) {
+        QWidget *target = field->childAt(at);
+        ASSERT_NE(target, nullptr);
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(field, at));
+    };
+    clickAt(upper);
+    EXPECT_EQ(edit->em_1.Text(), "3");
+    clickAt(upper); // the top of the range holds
+    EXPECT_EQ(edit->em_1.Text(), "3");
+    for (int i = 0; i < 3; ++i)
+        clickAt(lower);
+    EXPECT_EQ(edit->em_1.Text(), "1");
+    edit->em_1.SetSpin(false);
+    EXPECT_EQ(field->childAt(upper), nullptr);
+    Close(edit);
+}

@@ -2,16 +2,22 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace runtime {
 
 // Hands the field's key presses to its keydown event, and the arrow keys
-// of a spin field to its stepping.
-class KeyDownFilter : public QObject {
+// of a spin field to its stepping; keeps the arrow buttons at the field's
+// right edge as it changes size.
+class FieldFilter : public QObject {
 public:
-    KeyDownFilter(QObject *parent, EditMask &field) : QObject(parent), field_(field) {}
+    FieldFilter(QObject *parent, EditMask &field) : QObject(parent), field_(field) {}
     bool eventFilter(QObject *, QEvent *e) override
     {
+        if (e->type() == QEvent::Resize)
+            field_.placeArrows();
         if (e->type() != QEvent::KeyPress)
             return false;
         const auto &k = static_cast<const QKeyEvent &>(*e);
@@ -27,9 +33,25 @@ private:
     EditMask &field_;
 };
 
+namespace {
+
+QToolButton *arrowButton(QLineEdit *field, Qt::ArrowType arrow)
+{
+    auto *button = new QToolButton(field);
+    button->setArrowType(arrow);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::ArrowCursor);
+    // Held down, the button goes on stepping, as a spin control's does.
+    button->setAutoRepeat(true);
+    button->hide();
+    return button;
+}
+
+} // namespace
+
 EditMask::EditMask(ControlParent &parent, const String &name) : Control(parent, name, new QLineEdit)
 {
-    edit()->installEventFilter(new KeyDownFilter(edit(), *this));
+    edit()->installEventFilter(new FieldFilter(edit(), *this));
     QObject::connect(edit(), &QLineEdit::editingFinished, this, [this] {
         if (edit()->isModified()) {
             edit()->setModified(false);
@@ -62,6 +84,38 @@ void EditMask::SetMask(const String &mask)
     edit()->setInputMask(qt);
 }
 
+
+void EditMask::SetSpin(bool spin)
+{
+    spin_ = spin;
+    if (spin && !up_) {
+        up_ = arrowButton(edit(), Qt::UpArrow);
+        down_ = arrowButton(edit(), Qt::DownArrow);
+        QObject::connect(up_, &QToolButton::clicked, this, [this] { spinBy(1); });
+        QObject::connect(down_, &QToolButton::clicked, this, [this] { spinBy(-1); });
+    }
+    if (up_) {
+        up_->setVisible(spin);
+        down_->setVisible(spin);
+    }
+    placeArrows();
+}
+
+void EditMask::placeArrows()
+{
+    if (!spin_ || !up_) {
+        edit()->setTextMargins(0, 0, 0, 0);
+        return;
+    }
+    // Two buttons one above the other, as wide as a scroll bar's arrows,
+    // inside the field's frame; the text keeps clear of them.
+    const QRect inside = edit()->rect().adjusted(2, 2, -2, -2);
+    const int width = std::min(16, inside.width() / 2);
+    const int upper = inside.height() / 2;
+    up_->setGeometry(inside.right() + 1 - width, inside.top(), width, upper);
+    down_->setGeometry(inside.right() + 1 - width, inside.top() + upper, width, inside.height() - upper);
+    edit()->setTextMargins(0, 0, width, 0);
+}
 
 void EditMask::SetMinMax(long min, long max)
 {

@@ -6,6 +6,7 @@
 #include "runtime/ui/keys.h"
 
 class QLineEdit;
+class QToolButton;
 
 namespace runtime {
 
@@ -16,9 +17,9 @@ public:
     String Text() const;
     void SetText(const String &text);
     void SetMask(const String &mask);
-    // A spin field steps its number by one with the up and down arrow keys,
-    // within its range.
-    void SetSpin(bool spin) { spin_ = spin; }
+    // A spin field steps its number by one, within its range, with the up
+    // and down arrow keys and with the pair of arrow buttons at its right.
+    void SetSpin(bool spin);
     void SetMinMax(long min, long max);
 
     Event<> modified{this, "modified"};
@@ -26,11 +27,14 @@ public:
     Event<KeyCode, unsigned> keydown{this, "keydown"}; // key, keyflags
 
 private:
-    friend class KeyDownFilter;
+    friend class FieldFilter;
     // Steps the number by `by` within the range; true when the field spins.
     bool spinBy(int by);
     QLineEdit *edit() const;
+    // Places the arrow buttons along the field's right edge.
+    void placeArrows();
     bool spin_ = false;
+    QToolButton *up_ = nullptr, *down_ = nullptr;
     long min_ = 0, max_ = 0;
 };
 
