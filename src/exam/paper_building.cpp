@@ -4,6 +4,9 @@
 #include <chrono>
 #include <numeric>
 #include <random>
+#include <set>
+#include <string>
+#include <tuple>
 
 using namespace runtime;
 
@@ -18,15 +21,38 @@ String RuleGroupOf(const String &as_cx)
     return as_cx;
 }
 
+namespace {
+
+// Seeded from the clock, so that every paper is a new draw.
+std::mt19937_64 &generator()
+{
+    static std::mt19937_64 g(
+        static_cast<unsigned long long>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    return g;
+}
+
+} // namespace
+
 std::vector<long> RandomOrder(long n)
 {
     std::vector<long> order(static_cast<size_t>(std::max(0L, n)));
     std::iota(order.begin(), order.end(), 1L);
-    // Seeded from the clock, so that every paper is a new draw.
-    static std::mt19937_64 generator(
-        static_cast<unsigned long long>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-    std::shuffle(order.begin(), order.end(), generator);
+    std::shuffle(order.begin(), order.end(), generator());
     return order;
+}
+
+std::vector<long> DrawInOrder(std::vector<long> candidates, long count)
+{
+    // The first steps of a shuffle: each step takes one of the candidates
+    // left, all equally likely, so the drawn ones are any `count` of them in
+    // any order, each choice as likely as the other.
+    const size_t n = std::min(candidates.size(), static_cast<size_t>(std::max(0L, count)));
+    for (size_t i = 0; i < n; ++i) {
+        std::uniform_int_distribution<size_t> pick(i, candidates.size() - 1);
+        std::swap(candidates[i], candidates[pick(generator())]);
+    }
+    candidates.resize(n);
+    return candidates;
 }
 
 void WriteOrder(Transaction &t, const std::vector<long> &order)
@@ -57,17 +83,15 @@ long BuildPaper(Transaction &t, DataStore &dw_rules, const String &as_sqlnew, co
     t.ExecuteImmediate("delete from t_mno ");
     t.Commit();
 
-    // Every number up to the largest question number takes part in the draw.
-    long ll_count = 0;
-    t.SelectInto("select max ( mno ) from t_tk005 ", {}, ll_count);
-    WriteOrder(t, RandomOrder(ll_count));
-    t.Commit();
-
     // The group's rules in chapter order.
     dw_rules.SetSQLSelect(as_sqlnew + " where cx='" + as_group + "' order by fl,jfl");
     const long ll_rules = dw_rules.Retrieve();
 
-    // Per rule the first questions of each type in the order drawn.
+    struct Composition {
+        const char *tx;
+        long count, fl, jfl;
+    };
+    std::vector<Composition> compositions;
     for (long r = 1; r <= ll_rules; ++r) {
         const long ll_fl = static_cast<long>(dw_rules.GetItemNumber(r, "fl"));
         const long ll_jfl = static_cast<long>(dw_rules.GetItemNumber(r, "jfl"));
@@ -77,8 +101,38 @@ long BuildPaper(Transaction &t, DataStore &dw_rules, const String &as_sqlnew, co
         for (const auto &type : types) {
             const long ll_sl = Long(dw_rules.GetItemString(r, type.column));
             if (ll_sl > 0)
-                t.ExecuteImmediate(CompositionStatement(type.tx, ll_sl, ll_fl, ll_jfl));
+                compositions.push_back({type.tx, ll_sl, ll_fl, ll_jfl});
         }
     }
+
+    // The draw: t_mno holds the questions each composition takes, in the
+    // random order they are drawn. Only the questions a rule can take are
+    // read, through the chapter index, and only those drawn are written, so
+    // a paper costs the size of its rules' chapters, not of the whole bank.
+    // A rule's questions are all equally likely, their order uniform.
+    std::vector<long> drawn;
+    std::set<std::tuple<long, long, std::string>> drawnFor;
+    for (const Composition &c : compositions) {
+        if (!drawnFor.insert({c.fl, c.jfl, c.tx}).second)
+            continue; // a repeated rule takes the same questions again
+        std::vector<long> candidates;
+        for (const Row &row : t.Query("select d.mno from t_tk005 d, t_jfl c where c.fl=d.fl and c.xh=d.fl1 "
+                                      "and d.fl=? and d.fl1=? and d.tx=?",
+                                      {c.fl, c.jfl, String(c.tx)})
+                                  .rows)
+            candidates.push_back(row[0].toLong());
+        if (t.SQLCode != 0)
+            return ll_rules; // the failure stays in t.SQLCode
+        const std::vector<long> mine = DrawInOrder(std::move(candidates), c.count);
+        drawn.insert(drawn.end(), mine.begin(), mine.end());
+    }
+    WriteOrder(t, drawn);
+    if (t.SQLCode != 0)
+        return ll_rules; // a draw not written would copy nothing, and say nothing
+    t.Commit();
+
+    // Per rule the first questions of each type in the order drawn.
+    for (const Composition &c : compositions)
+        t.ExecuteImmediate(CompositionStatement(c.tx, c.count, c.fl, c.jfl));
     return ll_rules;
 }

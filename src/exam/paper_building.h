@@ -16,6 +16,10 @@ runtime::String RuleGroupOf(const runtime::String &as_cx);
 // A uniformly random order of the numbers 1..n (empty for n < 1).
 std::vector<long> RandomOrder(long n);
 
+// `count` of the candidates (all of them when there are fewer), drawn at
+// random: every choice of them equally likely, and their order uniform.
+std::vector<long> DrawInOrder(std::vector<long> candidates, long count);
+
 // Writes the order into the emptied t_mno: position i draws order[i - 1].
 // One prepared statement in one transaction; the outcome is in t.SQLCode.
 void WriteOrder(runtime::Transaction &t, const std::vector<long> &order);
@@ -25,10 +29,11 @@ void WriteOrder(runtime::Transaction &t, const std::vector<long> &order);
 // t_kzmn, in the random order of t_mno.
 runtime::String CompositionStatement(const runtime::String &tx, long count, long fl, long jfl);
 
-// Builds a new paper for the rule group: empties t_kzmn and t_mno, writes a
-// new random order of 1..max(mno), retrieves the group's rules into
-// dw_rules (the select as_sqlnew with the group's condition appended) and
-// copies each rule's questions, single choice, true/false, multiple choice.
+// Builds a new paper for the rule group: empties t_kzmn and t_mno, retrieves
+// the group's rules into dw_rules (the select as_sqlnew with the group's
+// condition appended), draws each rule's questions of each type at random
+// into t_mno, in the order drawn, and copies them into t_kzmn rule by rule,
+// single choice, true/false, multiple choice.
 // All in one write group: nobody sees the steps between, and the writes cost
 // one commit. Returns the number of rules retrieved; the outcome of the last
 // statement is in t.SQLCode.

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <algorithm>
 #include <set>
 
@@ -31,6 +33,24 @@ TEST(RandomOrder, IsAPermutationAndVaries)
     EXPECT_NE(a, RandomOrder(500));
     EXPECT_TRUE(RandomOrder(0).empty());
     EXPECT_TRUE(RandomOrder(-4).empty());
+}
+
+// Every choice of the candidates, in every order, comes up about equally
+// often: 20 ordered pairs of 5 candidates over 20,000 draws, about 1,000
+// each (the bound is generous: a fault gives 0 or 2,000).
+TEST(DrawInOrder, EveryOrderedChoiceIsEquallyLikely)
+{
+    std::map<std::pair<long, long>, int> seen;
+    for (int i = 0; i < 20000; ++i) {
+        const auto d = DrawInOrder({1, 2, 3, 4, 5}, 2);
+        ASSERT_EQ(d.size(), 2u);
+        ++seen[{d[0], d[1]}];
+    }
+    EXPECT_EQ(seen.size(), 20u);
+    for (const auto &[pair, times] : seen)
+        EXPECT_NEAR(times, 1000, 250) << pair.first << "," << pair.second;
+    EXPECT_EQ(DrawInOrder({7, 8}, 5).size(), 2u); // fewer than asked: all of them
+    EXPECT_TRUE(DrawInOrder({7, 8}, 0).empty());
 }
 
 class Composition : public testing::Test {
