@@ -14,12 +14,12 @@ void of_show_maker_news(runtime::BrowserStrip &ole_strip)
 {
     ole_strip.SetVisible(false);
     QPointer<runtime::BrowserStrip> strip = &ole_strip;
-    runtime::FetchPage(kMakerHomePage, [strip](std::optional<runtime::Blob> page) {
+    runtime::FetchPage(kMakerHomePage, [strip](std::optional<runtime::Page> page) {
         if (!strip)
             return;
         n_internetresult lnv_result;
         if (page)
-            lnv_result.InternetData(*page);
+            lnv_result.InternetData(page->bytes);
         if (lnv_result.is_data == "")
             return;
         strip->SetVisible(true);

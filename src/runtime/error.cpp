@@ -2,9 +2,16 @@
 
 namespace runtime {
 
-RuntimeError::RuntimeError(ErrorNumber number, const String &text, int line)
-    : std::runtime_error(ToUtf8(text)), number_(static_cast<int>(number)), text_(text), line_(line)
+RuntimeError::RuntimeError(ErrorNumber number, const String &text, std::source_location where)
+    : std::runtime_error(ToUtf8(text)), number_(static_cast<int>(number)), text_(text), where_(where)
 {
+}
+
+bool InProgramCode(const std::source_location &where)
+{
+    // The runtime's sources, headers included, all lie in its own folder.
+    const std::string_view file = where.file_name();
+    return where.line() > 0 && !file.empty() && file.find("src/runtime/") == std::string_view::npos;
 }
 
 String ErrorText(ErrorNumber number)
@@ -23,7 +30,7 @@ String ErrorText(ErrorNumber number)
 
 void Raise(ErrorNumber number, std::source_location where)
 {
-    throw RuntimeError(number, ErrorText(number), static_cast<int>(where.line()));
+    throw RuntimeError(number, ErrorText(number), where);
 }
 
 } // namespace runtime

@@ -26,18 +26,23 @@ enum class ErrorNumber : int {
 
 class RuntimeError : public std::runtime_error {
 public:
-    // line: where the error was raised, for the error report (0: unknown).
-    RuntimeError(ErrorNumber number, const String &text, int line = 0);
+    // where: the code that did what is forbidden, for the error report.
+    RuntimeError(ErrorNumber number, const String &text, std::source_location where = {});
 
     int number() const { return number_; }
     const String &text() const { return text_; }
-    int line() const { return line_; }
+    const std::source_location &where() const { return where_; }
 
 private:
     int number_;
     String text_;
-    int line_;
+    std::source_location where_;
 };
+
+// True when the place lies in the program's own code rather than in the
+// runtime's: the error report then shows its line, and otherwise the line
+// of the script that was running.
+bool InProgramCode(const std::source_location &where);
 
 // The text the error report gives an error number.
 String ErrorText(ErrorNumber number);

@@ -1,4 +1,5 @@
 // The systemerror route, menus as objects, and the manual clock.
+#include "runtime/dw/datastore.h"
 #include "runtime/error.h"
 #include "runtime/ui/commandbutton.h"
 #include "runtime/ui/hyperlink.h"
@@ -79,6 +80,36 @@ public:
 };
 GlobalWindow<w_failing> failing;
 
+// Scripts failing in three ways, with the program lines the report must name.
+class w_nobody : public Window {
+public:
+    w_nobody() : Window("w_nobody") {}
+};
+GlobalWindow<w_nobody> nobody; // never opened
+
+int raiseLine = 0, itemLine = 0, nullScriptLine = 0;
+
+class w_lines : public Window {
+public:
+    w_lines() : Window("w_lines")
+    {
+        cb_raise.clicked = [] {
+            raiseLine = __LINE__ + 1;
+            Raise(ErrorNumber::DivideByZero);
+        };
+        cb_item.clicked = [this] {
+            itemLine = __LINE__ + 1;
+            ds.GetItemString(5, "no_such_column");
+        };
+        cb_null.clicked = [] { nobody->SetTitle("?"); }; nullScriptLine = __LINE__;
+    }
+    CommandButton cb_raise{*this, "cb_raise"};
+    CommandButton cb_item{*this, "cb_item"};
+    CommandButton cb_null{*this, "cb_null"};
+    DataStore ds;
+};
+GlobalWindow<w_lines> lines;
+
 class Scripts : public testing::Test {
 protected:
     void SetUp() override
@@ -116,6 +147,28 @@ TEST_F(Scripts, RuntimeErrorEndsItsScriptAndReachesSystemError)
     EXPECT_EQ(seen[1].Number, static_cast<int>(ErrorNumber::ExternalFunctionFailed));
     EXPECT_EQ(seen[1].Text, "Error calling external function: bad index");
     EXPECT_EQ(seen[1].Object, "cb_std");
+}
+
+// The report names the program's line that failed: where the script raised
+// the error or called what refused, or, for an object found missing inside
+// the runtime, the script's own line.
+TEST_F(Scripts, TheErrorNamesTheProgramLineThatFailed)
+{
+    std::vector<ErrorObject> seen;
+    SetSystemErrorHandler([&] { seen.push_back(error); });
+    Open(lines);
+    lines->cb_raise.clicked.Trigger();
+    lines->cb_item.clicked.Trigger();
+    lines->cb_null.clicked.Trigger();
+    Close(lines);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].Number, static_cast<int>(ErrorNumber::DivideByZero));
+    EXPECT_EQ(seen[0].Line, raiseLine);
+    EXPECT_EQ(seen[1].Number, static_cast<int>(ErrorNumber::InvalidRowOrColumn));
+    EXPECT_EQ(seen[1].Line, itemLine);
+    EXPECT_EQ(seen[2].Number, static_cast<int>(ErrorNumber::NullObjectReference));
+    EXPECT_EQ(seen[2].Object, "cb_null");
+    EXPECT_EQ(seen[2].Line, nullScriptLine);
 }
 
 TEST_F(Scripts, WithoutAHandlerTheErrorShowsInAPlainBox)

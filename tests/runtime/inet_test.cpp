@@ -31,7 +31,7 @@ protected:
         });
     }
     void TearDown() override { SetPageFetcher(nullptr); }
-    std::optional<Blob> answer;
+    std::optional<Page> answer;
     std::vector<String> asked;
 };
 
@@ -43,7 +43,7 @@ TEST_F(Fetching, APageReachesTheReceiver)
     EXPECT_EQ(inet.GetURL("http://www.weituo-lianxi.example/", r), 1);
     EXPECT_EQ(asked, (std::vector<String>{"http://www.weituo-lianxi.example/"}));
     ASSERT_EQ(r.deliveries.size(), 1u);
-    EXPECT_EQ(r.deliveries[0], *answer);
+    EXPECT_EQ(r.deliveries[0], answer->bytes);
 }
 
 TEST_F(Fetching, NoAnswerDeliversNothing)
@@ -69,6 +69,45 @@ TEST_F(Fetching, BrowserStripShowsThePage)
     auto *view = static_cast<QTextBrowser *>(strip->ole_web.widget());
     EXPECT_EQ(view->toPlainText(), ToQString("欢迎"));
     EXPECT_EQ(strip->ole_web.LocationURL(), "http://www.weituo-lianxi.example/news.html");
+    Close(strip);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The strip reads a page in the charset its server's header names, else the
+// one its meta tag names however it is spelled, else GB18030.
+TEST_F(Fetching, BrowserStripReadsThePageInItsCharset)
+{
+    const std::string utf8 = "\xe6\xac\xa2\xe8\xbf\x8e"; // 欢迎 in UTF-8
+    const std::string gbk = "\xbb\xb6\xd3\xad";            // 欢迎 in GB2312/GBK/GB18030
+    const std::string gbkOnly = "\x95\x4e";                  // 昇, outside GB2312
+    const struct {
+        const char *what;
+        std::string contentType;
+        std::string page;
+        std::string shown; // UTF-8
+    } cases[] = {
+        {"header only", "text/html; charset=UTF-8", "<p>" + utf8 + "</p>", utf8},
+        {"header quoted, spaced", "text/html;Charset = \"utf-8\"", "<p>" + utf8 + "</p>", utf8},
+        {"header beats meta", "text/html; charset=utf-8", "<meta charset=gbk><p>" + utf8 + "</p>", utf8},
+        {"meta charset", "text/html", "<html><head><META CHARSET='UTF8'></head><p>" + utf8 + "</p>", utf8},
+        {"meta http-equiv", "",
+         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\"><p>" + utf8 + "</p>", utf8},
+        {"gb2312 label with a GBK character", "", "<meta charset=\"gb2312\"><p>" + gbk + gbkOnly + "</p>",
+         utf8 + "\xe6\x98\x87"},
+        {"unknown header charset, meta next", "text/html; charset=no-such-set",
+         "<meta charset=utf-8><p>" + utf8 + "</p>", utf8},
+        {"nothing named", "text/html", "<p>" + gbk + "</p>", utf8},
+        {"charset in the body text is not a meta tag", "", "<p>" + gbk + " charset=utf-8</p>",
+         utf8 + " charset=utf-8"},
+    };
+    Open(strip);
+    auto *view = static_cast<QTextBrowser *>(strip->ole_web.widget());
+    for (const auto &c : cases) {
+        answer = Page(c.page, c.contentType);
+        strip->ole_web.Navigate("http://www.weituo-lianxi.example/news.html");
+        EXPECT_EQ(view->toPlainText(), QString::fromUtf8(c.shown.data(), static_cast<qsizetype>(c.shown.size())))
+            << c.what;
+    }
     Close(strip);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

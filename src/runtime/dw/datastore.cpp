@@ -277,48 +277,60 @@ long DataStore::Update()
     return 1;
 }
 
-const DataStore::RowData &DataStore::rowAt(long row) const
+const DataStore::RowData &DataStore::rowAt(long row, std::source_location where) const
 {
     if (row < 1 || row > RowCount())
-        Raise(ErrorNumber::InvalidRowOrColumn);
+        Raise(ErrorNumber::InvalidRowOrColumn, where);
     return rows_[static_cast<size_t>(row - 1)];
 }
 
-int DataStore::columnIndex(const String &column) const
+int DataStore::columnIndex(const String &column, std::source_location where) const
 {
     const int n = object_.columnNumber(column);
     if (n == 0)
-        Raise(ErrorNumber::InvalidRowOrColumn);
+        Raise(ErrorNumber::InvalidRowOrColumn, where);
     return n - 1;
 }
 
-int DataStore::columnIndex(int column) const
+int DataStore::columnIndex(int column, std::source_location where) const
 {
     if (column < 1 || column > static_cast<int>(object_.columns().size()))
-        Raise(ErrorNumber::InvalidRowOrColumn);
+        Raise(ErrorNumber::InvalidRowOrColumn, where);
     return column - 1;
 }
 
-Value DataStore::GetItem(long row, const String &column) const
+Value DataStore::GetItem(long row, const String &column, std::source_location where) const
 {
-    const int c = columnIndex(column);
-    return rowAt(row).values[static_cast<size_t>(c)];
+    const int c = columnIndex(column, where);
+    return rowAt(row, where).values[static_cast<size_t>(c)];
 }
 
-Value DataStore::GetItem(long row, int column) const
+Value DataStore::GetItem(long row, int column, std::source_location where) const
 {
-    const int c = columnIndex(column);
-    return rowAt(row).values[static_cast<size_t>(c)];
+    const int c = columnIndex(column, where);
+    return rowAt(row, where).values[static_cast<size_t>(c)];
 }
 
-String DataStore::GetItemString(long row, const String &column) const { return GetItem(row, column).toString(); }
-String DataStore::GetItemString(long row, int column) const { return GetItem(row, column).toString(); }
-double DataStore::GetItemNumber(long row, const String &column) const { return GetItem(row, column).toDouble(); }
-double DataStore::GetItemNumber(long row, int column) const { return GetItem(row, column).toDouble(); }
-
-long DataStore::setItemAt(long row, int index, const Value &value)
+String DataStore::GetItemString(long row, const String &column, std::source_location where) const
 {
-    rowAt(row);
+    return GetItem(row, column, where).toString();
+}
+String DataStore::GetItemString(long row, int column, std::source_location where) const
+{
+    return GetItem(row, column, where).toString();
+}
+double DataStore::GetItemNumber(long row, const String &column, std::source_location where) const
+{
+    return GetItem(row, column, where).toDouble();
+}
+double DataStore::GetItemNumber(long row, int column, std::source_location where) const
+{
+    return GetItem(row, column, where).toDouble();
+}
+
+long DataStore::setItemAt(long row, int index, const Value &value, std::source_location where)
+{
+    rowAt(row, where);
     RowData &r = rows_[static_cast<size_t>(row - 1)];
     Value stored;
     if (!coerce(value, object_.columns()[static_cast<size_t>(index)].type, stored))
@@ -329,34 +341,34 @@ long DataStore::setItemAt(long row, int index, const Value &value)
     return 1;
 }
 
-long DataStore::SetItem(long row, const String &column, const Value &value)
+long DataStore::SetItem(long row, const String &column, const Value &value, std::source_location where)
 {
-    const int c = columnIndex(column);
-    return setItemAt(row, c, value);
+    const int c = columnIndex(column, where);
+    return setItemAt(row, c, value, where);
 }
 
-long DataStore::SetItem(long row, int column, const Value &value)
+long DataStore::SetItem(long row, int column, const Value &value, std::source_location where)
 {
-    const int c = columnIndex(column);
-    return setItemAt(row, c, value);
+    const int c = columnIndex(column, where);
+    return setItemAt(row, c, value, where);
 }
 
-ItemStatus DataStore::GetItemStatus(long row, const String &column) const
+ItemStatus DataStore::GetItemStatus(long row, const String &column, std::source_location where) const
 {
     if (Trim(column).empty())
-        return GetItemStatus(row, 0);
-    return GetItemStatus(row, columnIndex(column) + 1);
+        return GetItemStatus(row, 0, where);
+    return GetItemStatus(row, columnIndex(column, where) + 1, where);
 }
 
-ItemStatus DataStore::GetItemStatus(long row, int column) const
+ItemStatus DataStore::GetItemStatus(long row, int column, std::source_location where) const
 {
-    const RowData &r = rowAt(row);
+    const RowData &r = rowAt(row, where);
     if (column == 0) {
         if (r.isNew)
             return r.anyModified() ? ItemStatus::NewModified : ItemStatus::New;
         return r.anyModified() ? ItemStatus::DataModified : ItemStatus::NotModified;
     }
-    const int c = columnIndex(column);
+    const int c = columnIndex(column, where);
     return r.modified[static_cast<size_t>(c)] ? ItemStatus::DataModified : ItemStatus::NotModified;
 }
 

@@ -11,6 +11,8 @@
 // the changed rows, by key, with the values bound as parameters.
 #pragma once
 
+#include <source_location>
+
 #include "runtime/db/value.h"
 #include "runtime/dw/dataobject.h"
 #include "runtime/dw/expression.h"
@@ -59,18 +61,20 @@ public:
     // Takes over text being typed into the control; the data store has none.
     virtual long AcceptText() { return 1; }
 
-    Value GetItem(long row, const String &column) const;
-    Value GetItem(long row, int column) const;
-    String GetItemString(long row, const String &column) const;
-    String GetItemString(long row, int column) const;
-    double GetItemNumber(long row, const String &column) const;
-    double GetItemNumber(long row, int column) const;
+    // The item functions take where they were called from, which a run-time
+    // error of theirs reports.
+    Value GetItem(long row, const String &column, std::source_location where = std::source_location::current()) const;
+    Value GetItem(long row, int column, std::source_location where = std::source_location::current()) const;
+    String GetItemString(long row, const String &column, std::source_location where = std::source_location::current()) const;
+    String GetItemString(long row, int column, std::source_location where = std::source_location::current()) const;
+    double GetItemNumber(long row, const String &column, std::source_location where = std::source_location::current()) const;
+    double GetItemNumber(long row, int column, std::source_location where = std::source_location::current()) const;
     // Sets an item: 1, or -1 when the value does not fit the column's type.
-    long SetItem(long row, const String &column, const Value &value);
-    long SetItem(long row, int column, const Value &value);
+    long SetItem(long row, const String &column, const Value &value, std::source_location where = std::source_location::current());
+    long SetItem(long row, int column, const Value &value, std::source_location where = std::source_location::current());
     // Status of an item, or of the row with column 0 / "".
-    ItemStatus GetItemStatus(long row, const String &column) const;
-    ItemStatus GetItemStatus(long row, int column) const;
+    ItemStatus GetItemStatus(long row, const String &column, std::source_location where = std::source_location::current()) const;
+    ItemStatus GetItemStatus(long row, int column, std::source_location where = std::source_location::current()) const;
 
     // The first row from start to end (backwards when end < start) for which
     // the expression is true; 0 when none is, -1 when the expression is bad.
@@ -129,10 +133,10 @@ private:
         bool descending;
     };
 
-    const RowData &rowAt(long row) const;
-    int columnIndex(const String &column) const;
-    int columnIndex(int column) const;
-    long setItemAt(long row, int index, const Value &value);
+    const RowData &rowAt(long row, std::source_location where = std::source_location::current()) const;
+    int columnIndex(const String &column, std::source_location where = std::source_location::current()) const;
+    int columnIndex(int column, std::source_location where = std::source_location::current()) const;
+    long setItemAt(long row, int index, const Value &value, std::source_location where);
     RowData newRow() const;
     void sortRows();
     void setCurrentRow(long row);

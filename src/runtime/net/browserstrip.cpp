@@ -1,25 +1,13 @@
 #include "runtime/net/browserstrip.h"
 
 #include "runtime/net/inet.h"
+#include "runtime/net/page_text.h"
 #include "runtime/ui/urlopener.h"
 
 #include <QPointer>
 #include <QTextBrowser>
 
 namespace runtime {
-
-namespace {
-
-// Pages of the maker's site are in code page 936 unless they say otherwise.
-QString decodePage(const Blob &bytes)
-{
-    const String head = Lower(bytes.substr(0, 1024));
-    if (Pos(head, "charset=utf-8") > 0 || Pos(head, "charset=\"utf-8\"") > 0)
-        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return ToQString(bytes);
-}
-
-} // namespace
 
 BrowserStrip::BrowserStrip(ControlParent &parent, const String &name) : Control(parent, name, new QTextBrowser)
 {
@@ -35,11 +23,11 @@ void BrowserStrip::Navigate(const String &url)
 {
     url_ = url;
     QPointer<QTextBrowser> view = browser();
-    FetchPage(url, [view, url](std::optional<Blob> page) {
+    FetchPage(url, [view, url](std::optional<Page> page) {
         if (!view)
             return;
         if (page)
-            view->setHtml(decodePage(*page));
+            view->setHtml(PageText(*page));
         else
             view->setPlainText(ToQString("无法显示此网页：" + url));
     });

@@ -17,7 +17,7 @@ PageFetcher &fetcher()
     return f;
 }
 
-void fetchFromNetwork(const String &url, std::function<void(std::optional<Blob>)> done)
+void fetchFromNetwork(const String &url, PageDone done)
 {
     static QNetworkAccessManager *manager = new QNetworkAccessManager;
     QNetworkRequest request(QUrl::fromUserInput(ToQString(url)));
@@ -30,7 +30,8 @@ void fetchFromNetwork(const String &url, std::function<void(std::optional<Blob>)
             return;
         }
         const QByteArray bytes = reply->readAll();
-        done(Blob(bytes.constData(), static_cast<size_t>(bytes.size())));
+        done(Page(Blob(bytes.constData(), static_cast<size_t>(bytes.size())),
+                  reply->header(QNetworkRequest::ContentTypeHeader).toString().toStdString()));
     });
 }
 
@@ -38,7 +39,7 @@ void fetchFromNetwork(const String &url, std::function<void(std::optional<Blob>)
 
 void SetPageFetcher(PageFetcher f) { fetcher() = std::move(f); }
 
-void FetchPage(const String &url, std::function<void(std::optional<Blob>)> done)
+void FetchPage(const String &url, PageDone done)
 {
     if (fetcher())
         fetcher()(url, std::move(done));
@@ -52,11 +53,11 @@ int Inet::GetURL(const String &url, InternetResult &result)
     // finds nobody waiting and is dropped.
     struct Answer {
         bool arrived = false;
-        std::optional<Blob> page;
+        std::optional<Page> page;
         QEventLoop *loop = nullptr;
     };
     auto answer = std::make_shared<Answer>();
-    FetchPage(url, [answer](std::optional<Blob> page) {
+    FetchPage(url, [answer](std::optional<Page> page) {
         answer->arrived = true;
         answer->page = std::move(page);
         if (answer->loop)
@@ -73,7 +74,7 @@ int Inet::GetURL(const String &url, InternetResult &result)
         answer->arrived = true; // a late answer is dropped
         return -1;
     }
-    result.InternetData(*answer->page);
+    result.InternetData(answer->page->bytes);
     return 1;
 }
 

@@ -16,6 +16,14 @@ namespace runtime {
 // Raw bytes as they arrived.
 using Blob = std::string;
 
+// A fetched page: its bytes, and the Content-Type its server sent with them
+// ("" when none), which may name the bytes' charset.
+struct Page {
+    Page(Blob bytes, std::string contentType = {}) : bytes(std::move(bytes)), contentType(std::move(contentType)) {}
+    Blob bytes;
+    std::string contentType;
+};
+
 // Receives what a fetch delivers; the program derives its receiver from it.
 class InternetResult {
 public:
@@ -35,12 +43,13 @@ public:
     int GetURL(const String &url, InternetResult &result);
 };
 
-// A page fetcher calls done once: with the page's bytes, or with nothing when
-// the fetch failed. It may call done before it returns.
-using PageFetcher = std::function<void(const String &url, std::function<void(std::optional<Blob>)> done)>;
+// A page fetcher calls done once: with the page, or with nothing when the
+// fetch failed. It may call done before it returns.
+using PageDone = std::function<void(std::optional<Page>)>;
+using PageFetcher = std::function<void(const String &url, PageDone done)>;
 // Replaces the fetcher; an empty fetcher restores the network's.
 void SetPageFetcher(PageFetcher fetcher);
 // Fetches through the fetcher in use.
-void FetchPage(const String &url, std::function<void(std::optional<Blob>)> done);
+void FetchPage(const String &url, PageDone done);
 
 } // namespace runtime

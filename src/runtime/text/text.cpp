@@ -188,6 +188,7 @@ namespace {
 class Converter {
 public:
     Converter(const char *to, const char *from) : cd_(iconv_open(to, from)) {}
+    bool known() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
     ~Converter()
     {
         if (cd_ != reinterpret_cast<iconv_t>(-1))
@@ -274,6 +275,14 @@ QString ToQString(const String &s)
 {
     const std::string u = ToUtf8(s);
     return QString::fromUtf8(u.data(), static_cast<qsizetype>(u.size()));
+}
+
+std::optional<std::string> CharsetToUtf8(std::string_view bytes, const std::string &charset)
+{
+    Converter c("UTF-8", charset.c_str());
+    if (!c.known())
+        return std::nullopt;
+    return c.run(bytes);
 }
 
 String FromQString(const QString &s)

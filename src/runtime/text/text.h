@@ -6,6 +6,7 @@
 // where it reaches the database.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,5 +63,8 @@ QString ToQString(const String &s);
 String FromQString(const QString &s);
 std::string ToUtf8(const String &s);
 String FromUtf8(std::string_view utf8);
+// Bytes in the named charset (any name iconv knows) as UTF-8; nothing when
+// the charset is unknown. Bytes that cannot be read become '?'.
+std::optional<std::string> CharsetToUtf8(std::string_view bytes, const std::string &charset);
 
 } // namespace runtime

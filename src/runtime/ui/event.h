@@ -16,6 +16,7 @@
 #include "runtime/ui/systemerror.h"
 
 #include <functional>
+#include <source_location>
 #include <tuple>
 
 namespace runtime {
@@ -25,13 +26,26 @@ class Event {
 public:
     using Script = std::function<void(Args...)>;
 
+    // A script with the place in the program where it is assigned, so that
+    // an error report can name the script's line.
+    struct PlacedScript {
+        template <typename F>
+        PlacedScript(F &&f, std::source_location where = std::source_location::current())
+            : script(std::forward<F>(f)), where(where)
+        {
+        }
+        Script script;
+        std::source_location where;
+    };
+
     Event(PowerObject *owner, const char *name) : owner_(owner), name_(name) {}
     Event(const Event &) = delete;
     Event &operator=(const Event &) = delete;
 
-    Event &operator=(Script script)
+    Event &operator=(PlacedScript placed)
     {
-        script_ = std::move(script);
+        script_ = std::move(placed.script);
+        line_ = static_cast<int>(placed.where.line());
         return *this;
     }
     bool HasScript() const { return static_cast<bool>(script_); }
@@ -44,7 +58,7 @@ public:
             return -1;
         // A copy: the script may replace itself or close its window.
         const Script script = script_;
-        RunScript({owner_->WindowMenuName(), owner_->ClassName(), name_}, [&] { script(args...); });
+        RunScript({owner_->WindowMenuName(), owner_->ClassName(), name_, line_}, [&] { script(args...); });
         return 1;
     }
 
@@ -64,6 +78,7 @@ private:
     PowerObject *owner_;
     const char *name_;
     Script script_;
+    int line_ = 0;
 };
 
 } // namespace runtime

@@ -76,17 +76,20 @@ bool RunScript(const ScriptSite &site, const std::function<void()> &script)
         script();
         return true;
     } catch (const RuntimeError &e) {
-        raiseSystemError(site, e.number(), e.text(), e.line());
+        // The program line that did what is forbidden; for a failure found
+        // deep in the runtime, the line of the script that was running.
+        raiseSystemError(site, e.number(), e.text(),
+                         InProgramCode(e.where()) ? static_cast<int>(e.where().line()) : site.line);
     } catch (const std::exception &e) {
         // A failure inside a library the script called (the C++ library, Qt,
         // the database driver): reported as a failed call of an outside
         // function, with what the library said. Number 0 would mean "nothing
         // to report" to the program's handler.
         raiseSystemError(site, static_cast<int>(ErrorNumber::ExternalFunctionFailed),
-                         ErrorText(ErrorNumber::ExternalFunctionFailed) + ": " + FromUtf8(e.what()), 0);
+                         ErrorText(ErrorNumber::ExternalFunctionFailed) + ": " + FromUtf8(e.what()), site.line);
     } catch (...) {
         raiseSystemError(site, static_cast<int>(ErrorNumber::ExternalFunctionFailed),
-                         ErrorText(ErrorNumber::ExternalFunctionFailed) + ": unknown exception", 0);
+                         ErrorText(ErrorNumber::ExternalFunctionFailed) + ": unknown exception", site.line);
     }
     return false;
 }

@@ -22,11 +22,13 @@ struct ErrorObject {
 };
 extern ErrorObject error;
 
-// Where a script runs.
+// Where a script runs, and the line of the program where it is written (0
+// when unknown).
 struct ScriptSite {
     String windowMenu;
     String object;
     String event;
+    int line = 0;
 };
 
 // Runs the script; returns false when it ended in a run-time error.

@@ -391,6 +391,6 @@ Window *FindWindow(const QWidget *widget)
     return nullptr;
 }
 
-void RaiseNullObject() { Raise(ErrorNumber::NullObjectReference); }
+void RaiseNullObject(std::source_location where) { Raise(ErrorNumber::NullObjectReference, where); }
 
 } // namespace runtime

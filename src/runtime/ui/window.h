@@ -26,6 +26,7 @@
 
 #include <any>
 #include <memory>
+#include <source_location>
 #include <type_traits>
 
 class QEventLoop;
@@ -231,7 +232,8 @@ const std::vector<Window *> &OpenWindows();
 // The runtime window that a widget belongs to, or nullptr.
 Window *FindWindow(const QWidget *widget);
 
-[[noreturn]] void RaiseNullObject();
+// A use of an object that does not exist; where: the code that used it.
+[[noreturn]] void RaiseNullObject(std::source_location where = std::source_location::current());
 template <class W>
 void GlobalWindow<W>::throw_null()
 {
