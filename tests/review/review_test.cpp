@@ -91,6 +91,27 @@ TEST_F(Review, ClearingTheBookAsksFirst)
     EXPECT_FALSE(::w_error_select.IsValid());
 }
 
+// Both ways into a review, the whole book and one set's wrong answers, warn
+// alike and end the program when the review cannot be built.
+TEST_F(Review, AFailedBuildWarnsAndEndsTheProgramFromEitherChooser)
+{
+    openChooser();
+    auto &reviewChooser = openReviewChooser();
+    sqlca.ExecuteImmediate("drop table t_tk005");
+    Control *buttons[] = {&reviewChooser.cb_1, &chooserButton("试卷2", true)};
+    for (Control *button : buttons) {
+        boxes.clear();
+        halts.clear();
+        click(*button);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "警告");
+        EXPECT_EQ(boxes[0].icon, Icon::StopSign);
+        EXPECT_EQ(Left(boxes[0].text, 16), "生成题库出错！\r\n");
+        EXPECT_EQ(halts, std::vector<int>{1});
+        EXPECT_FALSE(::w_error.IsValid());
+    }
+}
+
 class ReviewWindow : public Review {
 protected:
     void SetUp() override
