@@ -19,6 +19,18 @@
 
 class QuestionWindow : public runtime::Window {
 public:
+    // The design values in which the two windows differ; each window supplies
+    // its own, and the rest of the design is the same for both.
+    struct Design {
+        int width, height;                    // the window
+        int linkX, linkY;                     // "本题解析"
+        long optionColor;                     // the options' text until a question shows
+        int explanationX, explanationY;       // st_readme
+        int counterX, counterY, counterWidth; // st_wzyz, the answered and unanswered count
+        int counterPoints;                    // its bold Arial
+        int questionTitlePoints;              // the bold Arial of gb_1's title
+    };
+
     // Shows question ai_currentrow and makes it the current row of dw_1.
     void f_display(int ai_currentrow);
     // Stores the answer of a row and judges a single-choice or true/false
@@ -75,7 +87,7 @@ public:
     runtime::String is_flag1 = "0", is_flag2 = "0", is_flag3 = "0", is_flag4 = "0";
 
 protected:
-    QuestionWindow(const runtime::String &className, int width, int height);
+    QuestionWindow(const runtime::String &className, const Design &design);
 
     // differs: what the open event takes from its text parameter besides
     // the name before the first comma.
@@ -101,7 +113,7 @@ protected:
     void showHeader(const runtime::String &as_class);
 
 private:
-    void createControls();
+    void createControls(const Design &design);
     void openScript();
     void timerScript();
     void keyScript(runtime::KeyCode key);

@@ -5,12 +5,26 @@
 #include "app/n_internetresult.h"
 #include "exam/current_paper.h"
 #include "practice/w_jj_tc.h"
+#include "runtime/ui/colors.h"
 
 using namespace runtime;
 
 runtime::GlobalWindow<class w_tclx> w_tclx;
 
-w_tclx::w_tclx() : QuestionWindow("w_tclx", 4713, 3084)
+namespace {
+
+const QuestionWindow::Design kDesign{
+    .width = 4713, .height = 3084,
+    .linkX = 3154, .linkY = 2144,
+    .optionColor = kWindowText,
+    .explanationX = 443, .explanationY = 2268,
+    .counterX = 3378, .counterY = 32, .counterWidth = 1339, .counterPoints = 10,
+    .questionTitlePoints = 16,
+};
+
+} // namespace
+
+w_tclx::w_tclx() : QuestionWindow("w_tclx", kDesign)
 {
     ole_1.Move(32, 2604);
     ole_1.Resize(4617, 376);

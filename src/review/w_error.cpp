@@ -10,17 +10,21 @@ using namespace runtime;
 
 runtime::GlobalWindow<class w_error> w_error;
 
-w_error::w_error() : QuestionWindow("w_error", 4608, 3192)
-{
-    cb_tieba.Move(3168, 2148);
-    for (int i = 1; i <= 4; ++i)
-        optionText(i).SetTextColor(kHyperLinkColor);
-    st_readme.Move(55, 2496);
-    st_wzyz.Move(41, 2672);
-    st_wzyz.Resize(1605, 136);
-    st_wzyz.SetFont({"Arial", 20, 700, kAnsiCharSet});
-    gb_1.SetFont({"Arial", 22, 700, kAnsiCharSet});
-}
+namespace {
+
+// The counter stands large at the foot, under the explanation.
+const QuestionWindow::Design kDesign{
+    .width = 4608, .height = 3192,
+    .linkX = 3168, .linkY = 2148,
+    .optionColor = kHyperLinkColor,
+    .explanationX = 55, .explanationY = 2496,
+    .counterX = 41, .counterY = 2672, .counterWidth = 1605, .counterPoints = 20,
+    .questionTitlePoints = 22,
+};
+
+} // namespace
+
+w_error::w_error() : QuestionWindow("w_error", kDesign) {}
 
 // Once per question in the book.
 void w_error::enterWrongPick(long ll_mno, const String &)
