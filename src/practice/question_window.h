@@ -82,7 +82,6 @@ public:
     long il_ss = 59;        // the clock's seconds, 60 down to 1
     long il_yzcount = 0;    // answered questions as last counted
     long il_maxrow = 0;     // questions of the set
-    runtime::String is_dzts; // "2" while the right options are underlined
     runtime::String is_currentzdanswer; // multiple-choice answer being built
     runtime::String is_flag1 = "0", is_flag2 = "0", is_flag3 = "0", is_flag4 = "0";
 
@@ -95,6 +94,9 @@ protected:
     // differs: the practice window's browser strip, opened and laid out.
     virtual void openBrowserStrip() {}
     virtual void layoutBrowserStrip() {}
+    // differs: whether a question shows its right options underlined (the
+    // practice window's answer hint).
+    virtual bool rightOptionsUnderlined() const { return false; }
     // differs: the labels of the counter after a right pick.
     virtual runtime::String pickCountLabel() const = 0;
     virtual runtime::String pickRestLabel() const = 0;
