@@ -100,10 +100,11 @@ protected:
     // differs: the labels of the counter after a right pick.
     virtual runtime::String pickCountLabel() const = 0;
     virtual runtime::String pickRestLabel() const = 0;
-    // differs: the wrong-answer book entry of a wrong pick and of a wrong
-    // multiple-choice answer found by "下一题" (each only once).
-    virtual void enterWrongPick(long ll_mno, const runtime::String &as_zdanswer) = 0;
-    virtual void enterWrongNext(long ll_mno, const runtime::String &ls_zdanswer) = 0;
+    // How a wrong answer came to light: by the pick of a single-choice or
+    // true/false option, or by "下一题" after a multiple-choice answer.
+    enum class FoundBy { Pick, Next };
+    // differs: the wrong-answer book entry of a wrong answer (only once).
+    virtual void enterWrong(long ll_mno, const runtime::String &as_zdanswer, FoundBy by) = 0;
     // differs: whether keys 3 and 4 pick on a multiple-choice question.
     virtual bool keysPickCDOnMultiple() const = 0;
     // differs: "答案提示".

@@ -47,8 +47,9 @@ void w_tclx::layoutBrowserStrip()
     ole_1.SetWidth(gb_3.Width());
 }
 
-// Once per question and run of the set; the row keeps the first wrong answer.
-void w_tclx::enterWrongPick(long ll_mno, const String &as_zdanswer)
+// Once per question and run of the set, however the answer was found wrong;
+// the row keeps the first wrong answer.
+void w_tclx::enterWrong(long ll_mno, const String &as_zdanswer, FoundBy)
 {
     long li_countrow = 0;
     sqlca.SelectInto("select count ( *) from t_error where mno =? and flag =?", {ll_mno, il_error_flag},
@@ -57,11 +58,6 @@ void w_tclx::enterWrongPick(long ll_mno, const String &as_zdanswer)
         return;
     EnterInBook("insert into t_error ( user , mno , flag , zdanswer ) values ( 'kelvadorint' , ? , ? , ? )",
                 {ll_mno, il_error_flag, as_zdanswer});
-}
-
-void w_tclx::enterWrongNext(long ll_mno, const String &ls_zdanswer)
-{
-    enterWrongPick(ll_mno, ls_zdanswer);
 }
 
 void w_tclx::hintScript()

@@ -26,24 +26,17 @@ const QuestionWindow::Design kDesign{
 
 w_error::w_error() : QuestionWindow("w_error", kDesign) {}
 
-// Once per question in the book.
-void w_error::enterWrongPick(long ll_mno, const String &)
+// Once per question in the book. The answer given is kept only when "下一题"
+// found a multiple-choice answer wrong; a wrong pick enters the question alone.
+void w_error::enterWrong(long ll_mno, const String &as_zdanswer, FoundBy by)
 {
     long li_countrow = 0;
     sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
     if (li_countrow > 0)
         return;
-    EnterInBook("insert into t_error ( user , mno ) values ( 'kelvadorint' , ? )", {ll_mno});
-}
-
-void w_error::enterWrongNext(long ll_mno, const String &ls_zdanswer)
-{
-    long li_countrow = 0;
-    sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
-    if (li_countrow > 0)
-        return;
+    const Value lv_zdanswer = by == FoundBy::Next ? Value(as_zdanswer) : Value();
     EnterInBook("insert into t_error ( user , mno , zdanswer ) values ( 'kelvadorint' , ? , ? )",
-                {ll_mno, ls_zdanswer});
+                {ll_mno, lv_zdanswer});
 }
 
 void w_error::hintScript()

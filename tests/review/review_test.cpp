@@ -150,6 +150,28 @@ TEST_F(ReviewWindow, OpensWithTheLastTextParameterAndCountsItsOwnWay)
     }
 }
 
+// The book tells how a wrong answer was found: a wrong pick enters the
+// question alone, a multiple-choice answer found wrong by "下一题" enters with
+// the answer given.
+TEST_F(ReviewWindow, AWrongPickEntersTheQuestionAloneAndAWrongMultipleChoiceItsAnswer)
+{
+    const auto entry = [](long mno) {
+        const auto rows = sqlca.Query("select zdanswer from t_error where mno = " + String(mno)).rows;
+        return rows.size() == 1 ? rows[0][0] : Value("not one entry");
+    };
+    const long single = rowOfType(*w, "1");
+    w->f_display(static_cast<int>(single));
+    click(w->optionText(Long(wrongDigit(*w, single))));
+    EXPECT_TRUE(entry(mnoOf(*w, single)).isNull());
+
+    const long multi = rowOfType(*w, "0");
+    w->f_display(static_cast<int>(multi));
+    const String given = wrongDigit(*w, multi);
+    click(w->optionText(Long(given)));
+    click(w->cb_next);
+    EXPECT_EQ(ToUtf8(entry(mnoOf(*w, multi)).toString()), ToUtf8(given));
+}
+
 // The keys as X11 delivers them: Shift and the numeric pad with NumLock on
 // or off change nothing in what a digit does.
 TEST_F(ReviewWindow, KeysWorkAsX11DeliversThemWithShiftAndOnThePad)
