@@ -1,5 +1,5 @@
-// The question window's controls with their design places, its opening,
-// clock, keys and layout.
+// The question window's controls with the design the two windows share, its
+// opening, clock, keys and layout.
 #include "practice/question_window.h"
 
 #include "app/globals.h"
@@ -27,11 +27,11 @@ void place(Control &c, int x, int y, int width, int height)
 
 } // namespace
 
-QuestionWindow::QuestionWindow(const String &className, int width, int height) : Window(className)
+QuestionWindow::QuestionWindow(const String &className, const Design &design) : Window(className)
 {
     SetWindowType(WindowType::Main);
     SetWindowState(WindowState::Maximized);
-    Resize(width, height);
+    Resize(design.width, design.height);
     SetTitle("模拟考试");
     SetControlMenu(true);
     SetMinBox(true);
@@ -40,7 +40,7 @@ QuestionWindow::QuestionWindow(const String &className, int width, int height) :
     SetCenter(true);
     SetBackColor(kWhite);
     SetIcon("AppIcon!");
-    createControls();
+    createControls(design);
 
     open = [this] { openScript(); };
     timer = [this] { timerScript(); };
@@ -74,9 +74,9 @@ QuestionWindow::QuestionWindow(const String &className, int width, int height) :
     cb_jj.clicked = [this] { handInScript(); };
 }
 
-void QuestionWindow::createControls()
+void QuestionWindow::createControls(const Design &design)
 {
-    place(cb_tieba, 3154, 2144, 434, 148);
+    place(cb_tieba, design.linkX, design.linkY, 434, 148);
     cb_tieba.SetText("本题解析");
     Font link = arial(16, false);
     link.underline = true;
@@ -106,11 +106,12 @@ void QuestionWindow::createControls()
         optionBox(i).SetBackColor(kWhite);
         place(optionText(i), i == 4 ? 41 : 78, textTop[i - 1], 1970, 192);
         optionText(i).SetFont(arial(20, true));
+        optionText(i).SetTextColor(design.optionColor);
         optionText(i).SetBackColor(kWhite);
         optionText(i).SetPointer("HyperLink!");
     }
 
-    place(st_readme, 443, 2268, 2615, 108);
+    place(st_readme, design.explanationX, design.explanationY, 2615, 108);
     st_readme.SetFont(arial(18, true));
     st_readme.SetTextColor(kLinkHover);
     st_readme.SetBackColor(kWhite);
@@ -125,8 +126,8 @@ void QuestionWindow::createControls()
     p_message2.SetOriginalSize(true);
     p_message2.SetPictureName("pic\\error.gif");
 
-    place(st_wzyz, 3378, 32, 1339, 136);
-    st_wzyz.SetFont(arial(10, true));
+    place(st_wzyz, design.counterX, design.counterY, design.counterWidth, 136);
+    st_wzyz.SetFont(arial(design.counterPoints, true));
     st_wzyz.SetTextColor(kWindowText);
     st_wzyz.SetBackColor(kWhite);
 
@@ -137,7 +138,7 @@ void QuestionWindow::createControls()
 
     place(gb_1, 50, 172, 2501, 820);
     gb_1.SetText("NO.1【 选择题】");
-    gb_1.SetFont(arial(16, true));
+    gb_1.SetFont(arial(design.questionTitlePoints, true));
     gb_1.SetTextColor(kWindowText);
     gb_1.SetBackColor(kWhite);
 

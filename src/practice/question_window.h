@@ -19,6 +19,18 @@
 
 class QuestionWindow : public runtime::Window {
 public:
+    // The design values in which the two windows differ; each window supplies
+    // its own, and the rest of the design is the same for both.
+    struct Design {
+        int width, height;                    // the window
+        int linkX, linkY;                     // "本题解析"
+        long optionColor;                     // the options' text until a question shows
+        int explanationX, explanationY;       // st_readme
+        int counterX, counterY, counterWidth; // st_wzyz, the answered and unanswered count
+        int counterPoints;                    // its bold Arial
+        int questionTitlePoints;              // the bold Arial of gb_1's title
+    };
+
     // Shows question ai_currentrow and makes it the current row of dw_1.
     void f_display(int ai_currentrow);
     // Stores the answer of a row and judges a single-choice or true/false
@@ -70,12 +82,11 @@ public:
     long il_ss = 59;        // the clock's seconds, 60 down to 1
     long il_yzcount = 0;    // answered questions as last counted
     long il_maxrow = 0;     // questions of the set
-    runtime::String is_dzts; // "2" while the right options are underlined
     runtime::String is_currentzdanswer; // multiple-choice answer being built
     runtime::String is_flag1 = "0", is_flag2 = "0", is_flag3 = "0", is_flag4 = "0";
 
 protected:
-    QuestionWindow(const runtime::String &className, int width, int height);
+    QuestionWindow(const runtime::String &className, const Design &design);
 
     // differs: what the open event takes from its text parameter besides
     // the name before the first comma.
@@ -83,13 +94,17 @@ protected:
     // differs: the practice window's browser strip, opened and laid out.
     virtual void openBrowserStrip() {}
     virtual void layoutBrowserStrip() {}
+    // differs: whether a question shows its right options underlined (the
+    // practice window's answer hint).
+    virtual bool rightOptionsUnderlined() const { return false; }
     // differs: the labels of the counter after a right pick.
     virtual runtime::String pickCountLabel() const = 0;
     virtual runtime::String pickRestLabel() const = 0;
-    // differs: the wrong-answer book entry of a wrong pick and of a wrong
-    // multiple-choice answer found by "下一题" (each only once).
-    virtual void enterWrongPick(long ll_mno, const runtime::String &as_zdanswer) = 0;
-    virtual void enterWrongNext(long ll_mno, const runtime::String &ls_zdanswer) = 0;
+    // How a wrong answer came to light: by the pick of a single-choice or
+    // true/false option, or by "下一题" after a multiple-choice answer.
+    enum class FoundBy { Pick, Next };
+    // differs: the wrong-answer book entry of a wrong answer (only once).
+    virtual void enterWrong(long ll_mno, const runtime::String &as_zdanswer, FoundBy by) = 0;
     // differs: whether keys 3 and 4 pick on a multiple-choice question.
     virtual bool keysPickCDOnMultiple() const = 0;
     // differs: "答案提示".
@@ -101,7 +116,7 @@ protected:
     void showHeader(const runtime::String &as_class);
 
 private:
-    void createControls();
+    void createControls(const Design &design);
     void openScript();
     void timerScript();
     void keyScript(runtime::KeyCode key);

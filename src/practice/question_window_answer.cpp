@@ -77,7 +77,7 @@ int QuestionWindow::f_updatedata(int ai_currentrow, const String &as_zdanswer)
         p_message2.SetPictureName(p_error.PictureName());
         p_message2.SetVisible(true);
         st_readme.SetVisible(true);
-        enterWrongPick(ll_mno, as_zdanswer);
+        enterWrong(ll_mno, as_zdanswer, FoundBy::Pick);
         return 0;
     }
 
@@ -112,7 +112,7 @@ void QuestionWindow::nextScript()
         p_message2.SetVisible(true);
         st_readme.SetText(ls_analyse);
         st_readme.SetVisible(true);
-        enterWrongNext(ll_mno, lv_zdanswer.toString());
+        enterWrong(ll_mno, lv_zdanswer.toString(), FoundBy::Next);
         return;
     }
 

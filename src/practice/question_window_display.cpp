@@ -1,6 +1,6 @@
 // Showing a question: text, options, picture, the stored answer with its
 // right or wrong mark and explanation, and the underlined right options
-// while the hint is on.
+// while the window's hint asks for them.
 #include "practice/question_window.h"
 
 #include "app/of_decrypt.h"
@@ -118,7 +118,7 @@ void QuestionWindow::f_display(int ai_currentrow)
 
     for (int i = 1; i <= 4; ++i) {
         Font font = optionText(i).GetFont();
-        font.underline = is_dzts == "2" && Pos(ls_answer, String(i)) > 0;
+        font.underline = rightOptionsUnderlined() && Pos(ls_answer, String(i)) > 0;
         optionText(i).SetFont(font);
     }
 }

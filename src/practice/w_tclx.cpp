@@ -5,12 +5,26 @@
 #include "app/n_internetresult.h"
 #include "exam/current_paper.h"
 #include "practice/w_jj_tc.h"
+#include "runtime/ui/colors.h"
 
 using namespace runtime;
 
 runtime::GlobalWindow<class w_tclx> w_tclx;
 
-w_tclx::w_tclx() : QuestionWindow("w_tclx", 4713, 3084)
+namespace {
+
+const QuestionWindow::Design kDesign{
+    .width = 4713, .height = 3084,
+    .linkX = 3154, .linkY = 2144,
+    .optionColor = kWindowText,
+    .explanationX = 443, .explanationY = 2268,
+    .counterX = 3378, .counterY = 32, .counterWidth = 1339, .counterPoints = 10,
+    .questionTitlePoints = 16,
+};
+
+} // namespace
+
+w_tclx::w_tclx() : QuestionWindow("w_tclx", kDesign)
 {
     ole_1.Move(32, 2604);
     ole_1.Resize(4617, 376);
@@ -33,8 +47,9 @@ void w_tclx::layoutBrowserStrip()
     ole_1.SetWidth(gb_3.Width());
 }
 
-// Once per question and run of the set; the row keeps the first wrong answer.
-void w_tclx::enterWrongPick(long ll_mno, const String &as_zdanswer)
+// Once per question and run of the set, however the answer was found wrong;
+// the row keeps the first wrong answer.
+void w_tclx::enterWrong(long ll_mno, const String &as_zdanswer, FoundBy)
 {
     long li_countrow = 0;
     sqlca.SelectInto("select count ( *) from t_error where mno =? and flag =?", {ll_mno, il_error_flag},
@@ -43,11 +58,6 @@ void w_tclx::enterWrongPick(long ll_mno, const String &as_zdanswer)
         return;
     EnterInBook("insert into t_error ( user , mno , flag , zdanswer ) values ( 'kelvadorint' , ? , ? , ? )",
                 {ll_mno, il_error_flag, as_zdanswer});
-}
-
-void w_tclx::enterWrongNext(long ll_mno, const String &ls_zdanswer)
-{
-    enterWrongPick(ll_mno, ls_zdanswer);
 }
 
 void w_tclx::hintScript()

@@ -11,6 +11,7 @@ public:
     w_tclx();
 
     long il_error_flag = 0; // the set's number, under which wrong answers are entered
+    runtime::String is_dzts; // "2" while the right options are underlined
 
     runtime::BrowserStrip ole_1{*this, "ole_1"};
 
@@ -18,10 +19,10 @@ protected:
     void takeParm(const runtime::String &as_parm) override;
     void openBrowserStrip() override;
     void layoutBrowserStrip() override;
+    bool rightOptionsUnderlined() const override { return is_dzts == "2"; }
     runtime::String pickCountLabel() const override { return "已做题数:"; }
     runtime::String pickRestLabel() const override { return "   未做题数:"; }
-    void enterWrongPick(long ll_mno, const runtime::String &as_zdanswer) override;
-    void enterWrongNext(long ll_mno, const runtime::String &ls_zdanswer) override;
+    void enterWrong(long ll_mno, const runtime::String &as_zdanswer, FoundBy) override;
     bool keysPickCDOnMultiple() const override { return false; }
     void hintScript() override;
     void openScore() override;

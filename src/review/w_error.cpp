@@ -10,36 +10,33 @@ using namespace runtime;
 
 runtime::GlobalWindow<class w_error> w_error;
 
-w_error::w_error() : QuestionWindow("w_error", 4608, 3192)
-{
-    cb_tieba.Move(3168, 2148);
-    for (int i = 1; i <= 4; ++i)
-        optionText(i).SetTextColor(kHyperLinkColor);
-    st_readme.Move(55, 2496);
-    st_wzyz.Move(41, 2672);
-    st_wzyz.Resize(1605, 136);
-    st_wzyz.SetFont({"Arial", 20, 700, kAnsiCharSet});
-    gb_1.SetFont({"Arial", 22, 700, kAnsiCharSet});
-}
+namespace {
 
-// Once per question in the book.
-void w_error::enterWrongPick(long ll_mno, const String &)
+// The counter stands large at the foot, under the explanation.
+const QuestionWindow::Design kDesign{
+    .width = 4608, .height = 3192,
+    .linkX = 3168, .linkY = 2148,
+    .optionColor = kHyperLinkColor,
+    .explanationX = 55, .explanationY = 2496,
+    .counterX = 41, .counterY = 2672, .counterWidth = 1605, .counterPoints = 20,
+    .questionTitlePoints = 22,
+};
+
+} // namespace
+
+w_error::w_error() : QuestionWindow("w_error", kDesign) {}
+
+// Once per question in the book. The answer given is kept only when "下一题"
+// found a multiple-choice answer wrong; a wrong pick enters the question alone.
+void w_error::enterWrong(long ll_mno, const String &as_zdanswer, FoundBy by)
 {
     long li_countrow = 0;
     sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
     if (li_countrow > 0)
         return;
-    EnterInBook("insert into t_error ( user , mno ) values ( 'kelvadorint' , ? )", {ll_mno});
-}
-
-void w_error::enterWrongNext(long ll_mno, const String &ls_zdanswer)
-{
-    long li_countrow = 0;
-    sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
-    if (li_countrow > 0)
-        return;
+    const Value lv_zdanswer = by == FoundBy::Next ? Value(as_zdanswer) : Value();
     EnterInBook("insert into t_error ( user , mno , zdanswer ) values ( 'kelvadorint' , ? , ? )",
-                {ll_mno, ls_zdanswer});
+                {ll_mno, lv_zdanswer});
 }
 
 void w_error::hintScript()

@@ -12,8 +12,7 @@ public:
 protected:
     runtime::String pickCountLabel() const override { return "已作答:"; }
     runtime::String pickRestLabel() const override { return "   未作答:"; }
-    void enterWrongPick(long ll_mno, const runtime::String &as_zdanswer) override;
-    void enterWrongNext(long ll_mno, const runtime::String &ls_zdanswer) override;
+    void enterWrong(long ll_mno, const runtime::String &as_zdanswer, FoundBy by) override;
     bool keysPickCDOnMultiple() const override { return true; }
     void hintScript() override;
     void openScore() override;

@@ -91,6 +91,27 @@ TEST_F(Review, ClearingTheBookAsksFirst)
     EXPECT_FALSE(::w_error_select.IsValid());
 }
 
+// Both ways into a review, the whole book and one set's wrong answers, warn
+// alike and end the program when the review cannot be built.
+TEST_F(Review, AFailedBuildWarnsAndEndsTheProgramFromEitherChooser)
+{
+    openChooser();
+    auto &reviewChooser = openReviewChooser();
+    sqlca.ExecuteImmediate("drop table t_tk005");
+    Control *buttons[] = {&reviewChooser.cb_1, &chooserButton("试卷2", true)};
+    for (Control *button : buttons) {
+        boxes.clear();
+        halts.clear();
+        click(*button);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "警告");
+        EXPECT_EQ(boxes[0].icon, Icon::StopSign);
+        EXPECT_EQ(Left(boxes[0].text, 16), "生成题库出错！\r\n");
+        EXPECT_EQ(halts, std::vector<int>{1});
+        EXPECT_FALSE(::w_error.IsValid());
+    }
+}
+
 class ReviewWindow : public Review {
 protected:
     void SetUp() override
@@ -127,6 +148,28 @@ TEST_F(ReviewWindow, OpensWithTheLastTextParameterAndCountsItsOwnWay)
     if (w->dw_1->GetItemString(multi, "answer") != "3") {
         EXPECT_EQ(book().back(), std::to_string(mnoOf(*w, multi)) + "//3");
     }
+}
+
+// The book tells how a wrong answer was found: a wrong pick enters the
+// question alone, a multiple-choice answer found wrong by "下一题" enters with
+// the answer given.
+TEST_F(ReviewWindow, AWrongPickEntersTheQuestionAloneAndAWrongMultipleChoiceItsAnswer)
+{
+    const auto entry = [](long mno) {
+        const auto rows = sqlca.Query("select zdanswer from t_error where mno = " + String(mno)).rows;
+        return rows.size() == 1 ? rows[0][0] : Value("not one entry");
+    };
+    const long single = rowOfType(*w, "1");
+    w->f_display(static_cast<int>(single));
+    click(w->optionText(Long(wrongDigit(*w, single))));
+    EXPECT_TRUE(entry(mnoOf(*w, single)).isNull());
+
+    const long multi = rowOfType(*w, "0");
+    w->f_display(static_cast<int>(multi));
+    const String given = wrongDigit(*w, multi);
+    click(w->optionText(Long(given)));
+    click(w->cb_next);
+    EXPECT_EQ(ToUtf8(entry(mnoOf(*w, multi)).toString()), ToUtf8(given));
 }
 
 // The keys as X11 delivers them: Shift and the numeric pad with NumLock on
