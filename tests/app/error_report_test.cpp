@@ -281,7 +281,7 @@ TEST_F(ErrorReport, AccessKeysAreUnderlinedNotShownAndPressTheirButtons)
     // Alt+Q is the exit button: the program ends.
     whenReportOpens([&](class w_error_trap &w) {
         QTest::keyClick(w.cb_exit.widget()->window(), Qt::Key_Q, Qt::AltModifier);
-        QTest::qWaitFor([this] { return !halts.empty(); }, 2000);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !halts.empty(); }, 2000));
     });
     click(w_probe->cb_read);
     EXPECT_EQ(halts, std::vector<int>{1});
