@@ -49,8 +49,9 @@ TEST(X11Titles, AnEmptyTitleStaysEmptyAndAGivenOneShows)
         QCoreApplication::processEvents();
         const auto id = static_cast<xcb_window_t>(titled->Canvas()->window()->winId());
         EXPECT_EQ(Property(id, "_NET_WM_NAME"), ToQString(title).toStdString());
-        if (title.empty())
+        if (title.empty()) {
             EXPECT_EQ(Property(id, "WM_NAME"), "");
+        }
         // A later change to empty clears what was shown.
         titled->SetTitle("");
         QCoreApplication::processEvents();
