@@ -88,10 +88,10 @@ public:
     {
         Resize(3000, 2000);
         SetBackColor(RGB(255, 255, 255));
-        st_txt.Move(69, 304);
+        st_txt.Move(69, 260);
         st_txt.Resize(1975, 640);
         st_txt.SetBackColor(RGB(255, 255, 255));
-        gb_1.Move(50, 172);
+        gb_1.Move(50, 150);
         gb_1.Resize(2501, 820);
         gb_1.SetBackColor(RGB(255, 255, 255));
         gb_1.SetTextColor(0);
@@ -167,7 +167,7 @@ TEST_F(TextFit, ATextWithRoomKeepsItsLineSpacing)
     const std::vector<Band> bands = InkBands(image, image.rect(), Qt::white);
     ASSERT_GE(bands.size(), 2u);
     const QFontMetricsF metrics(ToQFont(font));
-    EXPECT_NEAR(bands[1].top - bands[0].top, metrics.height(), 1);
+    EXPECT_NEAR(bands[1].top - bands[0].top, metrics.lineSpacing(), 1);
 }
 
 // The review window's question box: its caption at 22 pt shows whole in the

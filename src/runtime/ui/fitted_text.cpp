@@ -81,8 +81,10 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
     QTextLayout layout(text, font());
     layout.setTextOption(option);
     layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLeadingIncluded(true);
         line.setLineWidth(width());
+    }
     layout.endLayout();
     if (layout.lineCount() == 0)
         return;
