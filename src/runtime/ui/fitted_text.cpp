@@ -11,6 +11,19 @@
 
 namespace runtime {
 
+namespace {
+
+// Where the lines of a text go in a box: the baseline of the first line and
+// the distance from one baseline to the next, in pixels.
+struct LinePlacement {
+    double firstBaseline = 0;
+    double pitch = 0;
+};
+
+// The font's own placement (its ascent and line height) if the ink of all
+// lines ends inside the box; else the lines closed up as far as needed, down
+// to the em, and moved up as far as the first line's ink allows. inkTop and
+// inkBottom are the text's ink above and below its baseline (inkTop < 0).
 LinePlacement PlaceLines(int lines, double boxHeight, double ascent, double lineHeight, double inkTop,
                          double inkBottom, double em)
 {
@@ -25,8 +38,6 @@ LinePlacement PlaceLines(int lines, double boxHeight, double ascent, double line
     const double fitting = std::floor(boxHeight - inkBottom - (lines - 1) * pitch);
     return {std::max(lowest, std::min(ascent, fitting)), pitch};
 }
-
-namespace {
 
 // Line breaks of the text as the layout takes them.
 QString WithLineSeparators(QString text)
