@@ -1,10 +1,10 @@
 #include "runtime/ui/statictext.h"
 
-#include "runtime/ui/clickable_label.h"
+#include "runtime/ui/fitted_text.h"
 
 namespace runtime {
 
-StaticText::StaticText(ControlParent &parent, const String &name) : StaticText(parent, name, new ClickableLabel) {}
+StaticText::StaticText(ControlParent &parent, const String &name) : StaticText(parent, name, new FittedTextLabel) {}
 
 StaticText::StaticText(ControlParent &parent, const String &name, ClickableLabel *label) : Control(parent, name, label)
 {

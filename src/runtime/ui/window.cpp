@@ -208,6 +208,25 @@ QSize Window::clientPixels(int width, int height) const
     return {std::max(1, UnitsToPixelsX(width) - 2 * border), std::max(1, UnitsToPixelsY(height) - 2 * border - caption)};
 }
 
+// A window of fixed size was laid out for a title bar and border that may be
+// narrower than the ones assumed here, so it grows, by no more than a title
+// bar, until every control shown in it lies inside whole: captions along its
+// foot are not cut off.
+int Window::footGrowth() const
+{
+    if (resizable_)
+        return 0;
+    QRect extent;
+    for (Control *control : Controls())
+        if (control->Visible())
+            extent |= control->widget()->geometry();
+    const int menu = host_->menuWidget() ? host_->menuWidget()->sizeHint().height() : 0;
+    return std::clamp(extent.bottom() + 1 + menu - clientPixels(width_, height_).height(), 0, kCaptionPixels);
+}
+
+// The size of the top-level widget.
+QSize Window::hostPixels() const { return clientPixels(width_, height_) + QSize(0, grownPixels_); }
+
 int Window::X() const
 {
     if (!host_->isVisible() || !host_->isMaximized())
@@ -224,7 +243,7 @@ int Window::Y() const
 
 int Window::Width() const
 {
-    if (!host_->isVisible() || host_->width() == clientPixels(width_, height_).width())
+    if (!host_->isVisible() || host_->width() == hostPixels().width())
         return width_;
     const int border = resizable_ ? kSizingBorderPixels : kFixedBorderPixels;
     return PixelsToUnitsX(host_->width() + 2 * border);
@@ -232,7 +251,7 @@ int Window::Width() const
 
 int Window::Height() const
 {
-    if (!host_->isVisible() || host_->height() == clientPixels(width_, height_).height())
+    if (!host_->isVisible() || host_->height() == hostPixels().height())
         return height_;
     const int border = resizable_ ? kSizingBorderPixels : kFixedBorderPixels;
     const int caption = titleBar_ ? kCaptionPixels : 0;
@@ -241,7 +260,8 @@ int Window::Height() const
 
 void Window::applySize()
 {
-    const QSize size = clientPixels(width_, height_);
+    grownPixels_ = footGrowth();
+    const QSize size = hostPixels();
     if (resizable_) {
         host_->setMinimumSize(0, 0);
         host_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

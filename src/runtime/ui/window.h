@@ -125,6 +125,8 @@ private:
     void applyTabOrder();
     void applySize();
     QSize clientPixels(int width, int height) const;
+    QSize hostPixels() const;
+    int footGrowth() const;
     void show();
 
     QMainWindow *host_;
@@ -134,6 +136,7 @@ private:
     WindowState state_ = WindowState::Normal;
     bool titleBar_ = true, controlMenu_ = true, minBox_ = true, maxBox_ = true;
     bool resizable_ = true, center_ = false;
+    int grownPixels_ = 0; // see footGrowth
     String icon_ = "AppIcon!";
     String title_ = "Untitled";
     long backColor_ = 67108864;

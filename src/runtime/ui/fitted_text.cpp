@@ -1,0 +1,122 @@
+#include "runtime/ui/fitted_text.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace runtime {
+
+namespace {
+
+// Where the lines of a text go in a box: the baseline of the first line and
+// the distance from one baseline to the next, in pixels.
+struct LinePlacement {
+    double firstBaseline = 0;
+    double pitch = 0;
+};
+
+// The font's own placement (its ascent and line height) if the ink of all
+// lines ends inside the box; else the lines closed up as far as needed, down
+// to the em, and moved up as far as the first line's ink allows. inkTop and
+// inkBottom are the text's ink above and below its baseline (inkTop < 0).
+LinePlacement PlaceLines(int lines, double boxHeight, double ascent, double lineHeight, double inkTop,
+                         double inkBottom, double em)
+{
+    const LinePlacement natural{ascent, lineHeight};
+    if (lines < 1 || ascent + (lines - 1) * lineHeight + inkBottom <= boxHeight)
+        return natural;
+    const double inkHeight = inkBottom - inkTop;
+    double pitch = lineHeight;
+    if (lines > 1)
+        pitch = std::max(em, std::min(lineHeight, std::floor((boxHeight - inkHeight) / (lines - 1))));
+    const double lowest = std::ceil(-inkTop);
+    const double fitting = std::floor(boxHeight - inkBottom - (lines - 1) * pitch);
+    return {std::max(lowest, std::min(ascent, fitting)), pitch};
+}
+
+// Line breaks of the text as the layout takes them.
+QString WithLineSeparators(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    text.replace(QLatin1Char('\r'), QChar::LineSeparator);
+    return text;
+}
+
+} // namespace
+
+// The rows the text's ink takes, drawn on one line: the first above the
+// baseline (negative) and the one below its last row.
+std::pair<int, int> InkRows(const QFont &font, const QString &text)
+{
+    const QFontMetricsF metrics(font);
+    const int above = static_cast<int>(std::ceil(metrics.ascent())) + 4;
+    const int below = static_cast<int>(std::ceil(metrics.descent())) + 4;
+    QImage image(static_cast<int>(std::ceil(metrics.horizontalAdvance(text))) + 8, above + below,
+                 QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(4, above), QString(text).replace(QChar::LineSeparator, QLatin1Char(' ')));
+    }
+    int top = 0, bottom = 0;
+    bool found = false;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *row = image.constScanLine(y);
+        if (std::any_of(row, row + image.width(), [](uchar grey) { return grey < 160; })) {
+            if (!found)
+                top = y;
+            bottom = y + 1;
+            found = true;
+        }
+    }
+    if (!found)
+        return {0, 0};
+    return {top - above, bottom - above};
+}
+
+void FittedTextLabel::paintEvent(QPaintEvent *)
+{
+    const QString text = WithLineSeparators(this->text());
+    if (text.isEmpty())
+        return;
+    QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
+    QTextLayout layout(text, font());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLeadingIncluded(true);
+        line.setLineWidth(width());
+    }
+    layout.endLayout();
+    if (layout.lineCount() == 0)
+        return;
+
+    const QTextLine first = layout.lineAt(0);
+    if (inkText_ != text || inkFont_ != font()) {
+        inkText_ = text;
+        inkFont_ = font();
+        ink_ = InkRows(font(), text);
+    }
+    const double em = QFontInfo(font()).pixelSize();
+    const LinePlacement place =
+        PlaceLines(layout.lineCount(), height(), first.ascent(), first.height(), ink_.first, ink_.second, em);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        QTextLine line = layout.lineAt(i);
+        line.setPosition({0, place.firstBaseline + i * place.pitch - line.ascent()});
+    }
+
+    QPainter painter(this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    layout.draw(&painter, {0, 0});
+}
+
+} // namespace runtime

@@ -1,0 +1,33 @@
+// The text of a static text control, drawn so that every line the control was
+// designed to hold shows whole.
+//
+// Our fonts are taller than the ones the windows were laid out with: a
+// Chinese face there is as high as its em, ours is about a third taller. A
+// text that filled its box line for line would lose its last line to the
+// box's edge, so where the text's ink would pass the bottom, the lines close
+// up (never closer than the em) and the first line moves up until its ink
+// touches the top.
+#pragma once
+
+#include "runtime/ui/clickable_label.h"
+
+#include <utility>
+
+namespace runtime {
+
+class FittedTextLabel : public ClickableLabel {
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The ink of the text last drawn, measured once for its text and font.
+    QString inkText_;
+    QFont inkFont_;
+    std::pair<int, int> ink_;
+};
+
+// The rows the text's ink takes when drawn on one line in the font: the
+// first row above the baseline (negative) and the one after its last row.
+std::pair<int, int> InkRows(const QFont &font, const QString &text);
+
+} // namespace runtime
