@@ -119,7 +119,14 @@ bool DrawObject::has(const String &property) const
     return p == "name" || p == "type" || p == "band" || props_.count(p) > 0;
 }
 
-void DrawObject::set(const String &property, const String &value) { props_[Lower(property)] = value; }
+void DrawObject::set(const String &property, const String &value)
+{
+    String &stored = props_[Lower(property)];
+    if (stored == value)
+        return; // the same text again: the parsed form still holds
+    stored = value;
+    parsed_.reset();
+}
 
 bool DrawObject::knows(const String &property) const { return propertiesOf(kind_).count(Lower(property)) > 0; }
 
