@@ -139,6 +139,10 @@ public:
 private:
     DrawObject &add(ObjectKind kind, const String &name, Band band);
 
+    // Positions of the objects by name, rebuilt when it no longer matches
+    // the list (objects added, or the list changed through objects()).
+    mutable std::map<String, size_t> index_;
+
     String name_;
     std::vector<ColumnDef> columns_;
     String select_;

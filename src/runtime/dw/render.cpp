@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 
 namespace runtime {
 
@@ -122,7 +123,10 @@ QString contentOf(const DataStore &store, const DrawObject &o, const ParsedObjec
     }
 }
 
-void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const PlacedBand &band)
+// fontSet: the font last given to the painter in this band; setting the
+// same font again for the next text is skipped (it costs a font resolution).
+void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const PlacedBand &band,
+                 std::optional<QFont> &fontSet)
 {
     const ParsedObject &s = Parsed(o);
     const long row = band.row;
@@ -159,7 +163,11 @@ void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const
     if (picture) {
         drawPicture(p, r, pictureName);
     } else if (!content.isEmpty()) {
-        p.setFont(s.font(store, row));
+        QFont font = s.font(store, row);
+        if (!fontSet || !(*fontSet == font)) {
+            p.setFont(font);
+            fontSet = std::move(font);
+        }
         const QColor color = ColorFromNumber(s.color.number(store, row));
         p.setPen(color.isValid() ? color : QColor(Qt::black));
         const int h = s.alignment == 1 ? Qt::AlignRight : s.alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -278,9 +286,10 @@ void PaintBands(QPainter &p, const DataStore &store, const std::vector<PlacedBan
         else
             p.setClipRect(QRect(0, py(band.top), px(viewWidth), py(band.height)));
         p.setRenderHint(QPainter::TextAntialiasing);
+        std::optional<QFont> fontSet;
         for (const DrawObject &o : d.objects())
             if (o.band() == band.band)
-                paintObject(p, store, o, band);
+                paintObject(p, store, o, band, fontSet);
         p.restore();
     }
 }
