@@ -126,6 +126,108 @@ TEST(DataWindowPaint, CellsTextsAndLines)
     EXPECT_EQ(darkPixels(grab(dw)), 0);
 }
 
+// Dark pixels (glyphs) inside a box given in units.
+int darkPixelsIn(const QImage &image, const QRect &units)
+{
+    int dark = 0;
+    const QRect r(UnitsToPixelsX(units.x()), UnitsToPixelsY(units.y()), UnitsToPixelsX(units.width()),
+                  UnitsToPixelsY(units.height()));
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            dark += image.pixelColor(x, y).lightness() < 100;
+    return dark;
+}
+
+// Painting keeps each object's properties parsed between paints: every kind
+// of change made after a paint shows on the next one.
+TEST(DataWindowPaint, ChangesAfterAPaintShowOnTheNext)
+{
+    DataWindow dw;
+    dw.SetDataObject(card());
+    dw.Resize(900, 480);
+    dw.InsertRow(0);
+    dw.Modify("t_2.background.mode=0 t_2.background.color='255'");
+    EXPECT_EQ(colourAt(dw, grab(dw), "t_2"), QColor(255, 0, 0));
+
+    const struct {
+        const char *change;
+        QColor shown;
+    } colours[] = {
+        {"t_2.background.color='65280'", QColor(0, 255, 0)},
+        {"t_2.background.color='65280'", QColor(0, 255, 0)}, // the same text again
+        {"t_2.background.color='0~tif(getrow() = 1, 16711680, 255)'", QColor(0, 0, 255)}, // an expression
+        {"t_2.background.color='255'", QColor(255, 0, 0)},                                // fixed again
+        {"t_2.background.mode='1'", QColor(255, 255, 255)},                               // transparent
+    };
+    for (const auto &c : colours) {
+        ASSERT_EQ(dw.Modify(c.change), "") << c.change;
+        EXPECT_EQ(colourAt(dw, grab(dw), "t_2"), c.shown) << c.change;
+    }
+
+    // A cell moved: its colour leaves the old place and shows at the new one.
+    dw.Modify("t_2.background.mode='0' t_2.x='518'");
+    QImage image = grab(dw);
+    EXPECT_EQ(image.pixelColor(UnitsToPixelsX(146 + 59), UnitsToPixelsY(86)), QColor(255, 255, 255));
+    EXPECT_EQ(colourAt(dw, image, "t_2"), QColor(255, 0, 0));
+
+    // The font and the text of a text already painted.
+    const QRect big(18, 240, 800, 120);
+    const int normal = darkPixelsIn(grab(dw), big);
+    ASSERT_GT(normal, 50);
+    dw.Modify("t_big.font.height='-30'");
+    EXPECT_GT(darkPixelsIn(grab(dw), big), normal * 5 / 4);
+    dw.Modify("t_big.font.height='-20' t_big.font.weight='400'");
+    EXPECT_LT(darkPixelsIn(grab(dw), big), normal * 9 / 10);
+    dw.Modify("t_big.text=''");
+    EXPECT_EQ(darkPixelsIn(grab(dw), big), 0);
+    dw.Modify("t_big.text='成绩' t_big.font.weight='700'");
+    EXPECT_EQ(darkPixelsIn(grab(dw), big), normal);
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Changes made by a script show together in one paint once it returns, also
+// those made before a change that fails.
+TEST(DataWindowPaint, AScriptsChangesShowInOnePaint)
+{
+    DataWindow dw;
+    dw.SetDataObject(card());
+    dw.Resize(900, 480);
+    dw.InsertRow(0);
+    dw.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dw));
+    QApplication::processEvents();
+    PaintCounter counter;
+    dw.installEventFilter(&counter);
+
+    for (int round = 0; round < 50; ++round)
+        for (int n : {1, 2, 3})
+            dw.Modify("t_" + String(n) + ".background.mode=0 t_" + String(n) + ".background.color='" +
+                      String(round % 2 ? 255 : 65280) + "'");
+    EXPECT_EQ(counter.paints, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_EQ(colourAt(dw, dw.grab().toImage(), "t_3"), QColor(255, 0, 0));
+
+    counter.paints = 0;
+    EXPECT_NE(dw.Modify("t_3.background.color='65280' t_3.text"), "");
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_EQ(colourAt(dw, dw.grab().toImage(), "t_3"), QColor(0, 255, 0));
+}
+
 // A list: a header and one detail band per row, with a computed field and a
 // colour that an expression decides.
 DataObject list()

@@ -119,7 +119,14 @@ bool DrawObject::has(const String &property) const
     return p == "name" || p == "type" || p == "band" || props_.count(p) > 0;
 }
 
-void DrawObject::set(const String &property, const String &value) { props_[Lower(property)] = value; }
+void DrawObject::set(const String &property, const String &value)
+{
+    String &stored = props_[Lower(property)];
+    if (stored == value)
+        return; // the same text again: the parsed form still holds
+    stored = value;
+    parsed_.reset();
+}
 
 bool DrawObject::knows(const String &property) const { return propertiesOf(kind_).count(Lower(property)) > 0; }
 
@@ -285,8 +292,17 @@ DrawObject &DataObject::picture(const String &name, Band band, int x, int y, int
 DrawObject *DataObject::object(const String &name)
 {
     const String n = Lower(name);
+    const auto known = index_.find(n);
+    if (known != index_.end() && known->second < objects_.size() && objects_[known->second].name() == n)
+        return &objects_[known->second];
     auto it = std::find_if(objects_.begin(), objects_.end(), [&](const DrawObject &o) { return o.name() == n; });
-    return it == objects_.end() ? nullptr : &*it;
+    if (it == objects_.end())
+        return nullptr;
+    // Found by searching: the list has changed since the index was made.
+    index_.clear();
+    for (size_t i = objects_.size(); i-- > 0;)
+        index_[objects_[i].name()] = i; // the first of a name wins, as the search finds it
+    return &*it;
 }
 
 const DrawObject *DataObject::object(const String &name) const

@@ -15,9 +15,12 @@
 #include "runtime/ui/colors.h"
 
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace runtime {
+
+struct ParsedObject;
 
 // Date and DateTime values are texts "yyyy-mm-dd" and "yyyy-mm-dd hh:mm:ss".
 enum class ColumnType { Char, Long, Number, Date, DateTime };
@@ -79,6 +82,11 @@ public:
     DrawObject &property(const String &name, const String &value);
 
 private:
+    // The painter's parsed form of the properties (parsed_object.h), made
+    // on first paint and dropped whenever a property changes.
+    friend const ParsedObject &Parsed(const DrawObject &object);
+    mutable std::shared_ptr<const ParsedObject> parsed_;
+
     ObjectKind kind_;
     String name_;
     Band band_;
@@ -130,6 +138,10 @@ public:
 
 private:
     DrawObject &add(ObjectKind kind, const String &name, Band band);
+
+    // Positions of the objects by name, rebuilt when it no longer matches
+    // the list (objects added, or the list changed through objects()).
+    mutable std::map<String, size_t> index_;
 
     String name_;
     std::vector<ColumnDef> columns_;

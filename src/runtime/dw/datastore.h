@@ -117,6 +117,9 @@ protected:
     virtual int visibleDetailHeight() const;
     // Called after anything that changes what a control would show.
     virtual void contentChanged() {}
+    // Called after Modify changed only properties of presentation objects:
+    // the rows, bands and scrolling stand as they were.
+    virtual void objectsChanged() { contentChanged(); }
     virtual void rowFocusChanged(long /*row*/) {}
     virtual void scrolled(long /*position*/) {}
 
@@ -142,7 +145,7 @@ private:
     void setCurrentRow(long row);
     bool parseSort(const String &order, std::vector<SortKey> &keys) const;
     String describeOne(const String &item) const;
-    String modifyOne(const String &target, const String &value, bool &ok);
+    String modifyOne(const String &target, const String &value, bool &ok, bool &wholeWindow);
     bool writeRow(Transaction &t, const RowData &row, bool remove);
 
     DataObject object_;

@@ -106,6 +106,13 @@ void DataWindow::syncScrollBar()
 void DataWindow::contentChanged()
 {
     syncScrollBar();
+    objectsChanged();
+}
+
+void DataWindow::objectsChanged()
+{
+    // Painting waits for the event loop, so the changes of a whole script
+    // show in one paint.
     if (editor_->isVisible()) {
         if (editRow_ > RowCount() || !dataObject().columnNumber(editColumn_))
             closeEdit();

@@ -79,6 +79,7 @@ protected:
 
     int visibleDetailHeight() const override;
     void contentChanged() override;
+    void objectsChanged() override;
     void rowFocusChanged(long row) override;
     void scrolled(long position) override;
 

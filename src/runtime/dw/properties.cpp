@@ -194,7 +194,7 @@ String DataStore::Describe(const String &request) const
     return result;
 }
 
-String DataStore::modifyOne(const String &target, const String &value, bool &ok)
+String DataStore::modifyOne(const String &target, const String &value, bool &ok, bool &wholeWindow)
 {
     ok = false;
     const String lower = Lower(target);
@@ -205,6 +205,7 @@ String DataStore::modifyOne(const String &target, const String &value, bool &ok)
     const String property = lower.substr(dot + 1);
 
     if (name == "datawindow") {
+        wholeWindow = true;
         if (property == "verticalscrollposition") {
             if (!IsNumber(value))
                 return "invalid value";
@@ -245,6 +246,16 @@ String DataStore::modifyOne(const String &target, const String &value, bool &ok)
 
 String DataStore::Modify(const String &changes)
 {
+    // The control is told once, after the changes: only the data window's
+    // own properties can move its rows or scrolling.
+    bool wholeWindow = false;
+    bool changed = false;
+    auto tell = [&] {
+        if (wholeWindow)
+            contentChanged();
+        else if (changed)
+            objectsChanged();
+    };
     size_t i = 0;
     while (true) {
         while (i < changes.size() && isBlank(changes[i]))
@@ -257,23 +268,28 @@ String DataStore::Modify(const String &changes)
         const String target = changes.substr(start, i - start);
         while (i < changes.size() && isBlank(changes[i]))
             ++i;
-        if (i >= changes.size() || changes[i] != '=')
+        if (i >= changes.size() || changes[i] != '=') {
+            tell();
             return syntaxError(i);
+        }
         ++i;
         while (i < changes.size() && isBlank(changes[i]))
             ++i;
         String value;
         const size_t valueStart = i;
-        if (!readValue(changes, i, value))
+        if (!readValue(changes, i, value)) {
+            tell();
             return syntaxError(valueStart);
+        }
         bool ok;
-        const String error = modifyOne(target, value, ok);
+        const String error = modifyOne(target, value, ok, wholeWindow);
         if (!ok) {
-            contentChanged();
+            tell();
             return "Line 1  Column " + std::to_string(start + 1) + ": " + error;
         }
+        changed = true;
     }
-    contentChanged();
+    tell();
     return {};
 }
 

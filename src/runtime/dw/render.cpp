@@ -1,15 +1,15 @@
 #include "runtime/dw/render.h"
 
-#include <QFontMetrics>
-
 #include "runtime/dw/colors.h"
+#include "runtime/dw/parsed_object.h"
 #include "runtime/dw/picture.h"
+#include "runtime/dw/row_context.h"
 #include "runtime/ui/units.h"
 
-#include <QFont>
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 
 namespace runtime {
 
@@ -24,20 +24,6 @@ bool expectsNumber(const String &property)
 int px(int unitsX) { return UnitsToPixelsX(unitsX); }
 int py(int unitsY) { return UnitsToPixelsY(unitsY); }
 
-QFont fontOf(const DataStore &store, const DrawObject &o, long row)
-{
-    QFont font(ToQString(ResolveProperty(store, o, "font.face", row)));
-    const long height = Long(ResolveProperty(store, o, "font.height", row));
-    // Negative heights are points; the view has 96 pixels to the inch.
-    const int pixels = height < 0 ? static_cast<int>(std::lround(-height * 96.0 / 72.0)) : py(static_cast<int>(height));
-    font.setPixelSize(std::max(1, pixels));
-    const int weight = static_cast<int>(std::clamp(Long(ResolveProperty(store, o, "font.weight", row)), 100L, 900L));
-    font.setWeight(static_cast<QFont::Weight>(weight));
-    font.setItalic(Long(o.get("font.italic")) != 0);
-    font.setUnderline(Long(o.get("font.underline")) != 0);
-    return font;
-}
-
 Qt::PenStyle penStyle(long style)
 {
     switch (style) {
@@ -50,20 +36,25 @@ Qt::PenStyle penStyle(long style)
     }
 }
 
-QPen penOf(const DataStore &store, const DrawObject &o, long row)
+QPen penOf(const DataStore &store, const ParsedObject &o, long row)
 {
-    const QColor color = ColorFromNumber(Long(ResolveProperty(store, o, "pen.color", row)));
-    const int width = std::max(1, px(static_cast<int>(Long(o.get("pen.width")))));
-    QPen pen(color.isValid() ? color : QColor(Qt::transparent), width, penStyle(Long(o.get("pen.style"))));
+    const QColor color = ColorFromNumber(o.penColor.number(store, row));
+    const int width = std::max(1, px(static_cast<int>(o.penWidth)));
+    QPen pen(color.isValid() ? color : QColor(Qt::transparent), width, penStyle(o.penStyle));
     pen.setCapStyle(Qt::FlatCap);
     return pen;
+}
+
+QRect rectOf(const ParsedObject &o, int bandTop)
+{
+    return QRect(px(o.x), py(bandTop + o.y), px(o.width), py(o.height));
 }
 
 void drawBorder(QPainter &p, const QRect &r, long border)
 {
     if (border == 0)
         return;
-    p.save();
+    // Leaves its pen and no brush: every object sets what it draws with.
     p.setBrush(Qt::NoBrush);
     switch (border) {
     case 4: // underline
@@ -90,7 +81,6 @@ void drawBorder(QPainter &p, const QRect &r, long border)
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
-    p.restore();
 }
 
 void drawPicture(QPainter &p, const QRect &r, const String &name)
@@ -100,23 +90,30 @@ void drawPicture(QPainter &p, const QRect &r, const String &name)
         p.drawPixmap(r, pixmap);
 }
 
-// The text a text, column or computed field shows, or the picture name of a
-// bitmap() field (picture set true).
-String contentOf(const DataStore &store, const DrawObject &o, long row, bool &picture)
+// The text a text, column or computed field shows; a bitmap() field sets
+// picture and gives its picture's name in pictureName instead.
+QString contentOf(const DataStore &store, const DrawObject &o, const ParsedObject &parsed, long row, bool &picture,
+                  String &pictureName)
 {
     picture = false;
     try {
         switch (o.kind()) {
         case ObjectKind::Text:
-            return ResolveProperty(store, o, "text", row);
+            return parsed.shownText ? *parsed.shownText : ShownText(parsed.text.text(store, row));
         case ObjectKind::Column:
             if (row < 1 || row > store.RowCount())
                 return {};
-            return store.GetItemString(row, o.name());
+            return ShownText(store.GetItemString(row, o.name()));
         case ObjectKind::Compute: {
-            const auto e = Expression::Parse(o.get("expression"));
-            picture = e->isBitmap();
-            return store.EvaluateFor(o.get("expression"), row).toString();
+            if (!parsed.compute)
+                return {};
+            picture = parsed.computeIsBitmap;
+            const String value = parsed.compute->evaluate(RowContext(store, row)).toString();
+            if (picture) {
+                pictureName = value;
+                return {};
+            }
+            return ShownText(value);
         }
         default:
             return {};
@@ -126,96 +123,71 @@ String contentOf(const DataStore &store, const DrawObject &o, long row, bool &pi
     }
 }
 
-void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const PlacedBand &band)
+// fontSet: the font last given to the painter in this band; setting the
+// same font again for the next text is skipped (it costs a font resolution).
+void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const PlacedBand &band,
+                 std::optional<QFont> &fontSet)
 {
+    const ParsedObject &s = Parsed(o);
     const long row = band.row;
-    if (Long(ResolveProperty(store, o, "visible", row)) == 0)
+    if (s.visible.number(store, row) == 0)
         return;
     if (o.kind() == ObjectKind::Line) {
-        p.setPen(penOf(store, o, row));
-        p.drawLine(px(static_cast<int>(Long(ResolveProperty(store, o, "x1", row)))),
-                   py(band.top + static_cast<int>(Long(ResolveProperty(store, o, "y1", row)))),
-                   px(static_cast<int>(Long(ResolveProperty(store, o, "x2", row)))),
-                   py(band.top + static_cast<int>(Long(ResolveProperty(store, o, "y2", row)))));
+        p.setPen(penOf(store, s, row));
+        p.drawLine(px(static_cast<int>(s.x1.number(store, row))), py(band.top + static_cast<int>(s.y1.number(store, row))),
+                   px(static_cast<int>(s.x2.number(store, row))), py(band.top + static_cast<int>(s.y2.number(store, row))));
         return;
     }
-    const QRect r = ObjectRect(o, band.top);
+    const QRect r = rectOf(s, band.top);
     if (o.kind() == ObjectKind::Rectangle) {
-        const QColor fill = ColorFromNumber(Long(ResolveProperty(store, o, "brush.color", row)));
-        p.setPen(penOf(store, o, row));
-        p.setBrush(Long(o.get("brush.hatch")) == 7 || !fill.isValid() ? QBrush(Qt::NoBrush) : QBrush(fill));
+        const QColor fill = ColorFromNumber(s.brushColor.number(store, row));
+        p.setPen(penOf(store, s, row));
+        p.setBrush(s.brushHatch == 7 || !fill.isValid() ? QBrush(Qt::NoBrush) : QBrush(fill));
         p.drawRect(r);
         return;
     }
     if (o.kind() == ObjectKind::Picture) {
-        drawPicture(p, r, o.get("filename"));
-        drawBorder(p, r, Long(o.get("border")));
+        drawPicture(p, r, s.fileName);
+        drawBorder(p, r, s.border);
         return;
     }
 
-    if (Long(ResolveProperty(store, o, "background.mode", row)) == 0) {
-        const QColor back = ColorFromNumber(Long(ResolveProperty(store, o, "background.color", row)));
+    if (s.backgroundMode.number(store, row) == 0) {
+        const QColor back = ColorFromNumber(s.backgroundColor.number(store, row));
         if (back.isValid())
             p.fillRect(r, back);
     }
     bool picture = false;
-    const String content = contentOf(store, o, row, picture);
+    String pictureName;
+    const QString content = contentOf(store, o, s, row, picture, pictureName);
     if (picture) {
-        drawPicture(p, r, content);
-    } else if (!content.empty()) {
-        p.setFont(fontOf(store, o, row));
-        const QColor color = ColorFromNumber(Long(ResolveProperty(store, o, "color", row)));
+        drawPicture(p, r, pictureName);
+    } else if (!content.isEmpty()) {
+        QFont font = s.font(store, row);
+        if (!fontSet || !(*fontSet == font)) {
+            p.setFont(font);
+            fontSet = std::move(font);
+        }
+        const QColor color = ColorFromNumber(s.color.number(store, row));
         p.setPen(color.isValid() ? color : QColor(Qt::black));
-        const long align = Long(o.get("alignment"));
-        const int h = align == 1 ? Qt::AlignRight : align == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-        QString text = ToQString(content);
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
-            .replace(QLatin1String("\n\r"), QLatin1String("\n"))
-            .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        const int h = s.alignment == 1 ? Qt::AlignRight : s.alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
         // A text wraps only where its object has room for a second line;
         // a one-line object lets a slightly wider or taller font run over
         // its edges rather than lose characters.
-        const bool roomForLines = r.height() >= 2 * QFontMetrics(p.font()).lineSpacing();
-        p.drawText(r, h | Qt::AlignTop | (roomForLines ? Qt::TextWordWrap : Qt::TextDontClip), text);
+        const bool roomForLines = r.height() >= 2 * s.lineSpacing(p);
+        p.drawText(r, h | Qt::AlignTop | (roomForLines ? Qt::TextWordWrap : Qt::TextDontClip), content);
     }
-    drawBorder(p, r, Long(o.get("border")));
+    drawBorder(p, r, s.border);
 }
 
 } // namespace
 
 String ResolveProperty(const DataStore &store, const DrawObject &object, const String &property, long row)
 {
-    const String value = object.get(property);
-    const size_t tab = value.find('\t');
-    String expression;
-    String fallback = value;
-    if (tab != std::string::npos) {
-        fallback = value.substr(0, tab);
-        expression = value.substr(tab + 1);
-        if (!expression.empty() && (expression.front() == '"' || expression.front() == '\'') &&
-            expression.back() == expression.front() && expression.size() >= 2)
-            expression = expression.substr(1, expression.size() - 2);
-    } else if (expectsNumber(property) && !value.empty() && !IsNumber(value)) {
-        expression = value;
-        fallback = "0";
-    }
-    if (expression.empty())
-        return value;
-    try {
-        const Value v = store.EvaluateFor(expression, row);
-        return v.isNull() ? fallback : v.toString();
-    } catch (const std::exception &) {
-        return fallback;
-    }
+    return ParsedProperty(object.get(property), expectsNumber(property)).text(store, row);
 }
 
-QRect ObjectRect(const DrawObject &o, int bandTop)
-{
-    const int x = static_cast<int>(Long(o.get("x")));
-    const int y = static_cast<int>(Long(o.get("y")));
-    return QRect(px(x), py(bandTop + y), px(static_cast<int>(Long(o.get("width")))),
-                 py(static_cast<int>(Long(o.get("height")))));
-}
+QRect ObjectRect(const DrawObject &o, int bandTop) { return rectOf(Parsed(o), bandTop); }
 
 std::vector<PlacedBand> PlaceBands(const DataStore &store, int viewHeight, long scrollPosition)
 {
@@ -314,9 +286,10 @@ void PaintBands(QPainter &p, const DataStore &store, const std::vector<PlacedBan
         else
             p.setClipRect(QRect(0, py(band.top), px(viewWidth), py(band.height)));
         p.setRenderHint(QPainter::TextAntialiasing);
+        std::optional<QFont> fontSet;
         for (const DrawObject &o : d.objects())
             if (o.band() == band.band)
-                paintObject(p, store, o, band);
+                paintObject(p, store, o, band, fontSet);
         p.restore();
     }
 }
@@ -327,7 +300,7 @@ String ObjectAt(const DataStore &store, const PlacedBand &band, const QPoint &po
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         if (it->band() != band.band || it->kind() == ObjectKind::Line)
             continue;
-        if (Long(ResolveProperty(store, *it, "visible", band.row)) == 0)
+        if (Parsed(*it).visible.number(store, band.row) == 0)
             continue;
         if (ObjectRect(*it, band.top).contains(point))
             return it->name();

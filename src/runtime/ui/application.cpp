@@ -2,6 +2,7 @@
 
 #include "runtime/error.h"
 #include "runtime/ui/commandbutton.h"
+#include "runtime/ui/firstpaint.h"
 #include "runtime/ui/fonts.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/keys.h"
@@ -44,6 +45,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // start, and the program grows with each examination taken.
     QPixmapCache::setCacheLimit(2048); // KB
     InstallChineseTranslations();
+    WatchFirstPaintFromEnvironment();
 }
 
 // The program speaks Chinese whatever the desktop's language: Qt's own
