@@ -12,6 +12,7 @@
 #include "runtime/net/inet.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
+#include "event_counter.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -21,20 +22,6 @@
 using namespace runtime;
 
 namespace {
-
-// Counts the paints a widget receives.
-class PaintCounter : public QObject {
-public:
-    long paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 void BM_ShowNextQuestion(benchmark::State &state)
 {
@@ -50,7 +37,7 @@ void BM_ShowNextQuestion(benchmark::State &state)
     Open(w_mnkz_2012);
     class w_mnkz_2012 &exam = *w_mnkz_2012;
     QCoreApplication::processEvents(); // the window's first paint
-    PaintCounter cardPaints;
+    EventCounter cardPaints{QEvent::Paint};
     exam.dw_1->installEventFilter(&cardPaints);
     const long rows = exam.dw_2->RowCount();
     long row = 1;
@@ -71,7 +58,7 @@ void BM_ShowNextQuestion(benchmark::State &state)
         state.counters["script_us"] = std::chrono::duration<double, std::micro>(script).count() / shown;
         state.counters["paint_us"] = std::chrono::duration<double, std::micro>(paint).count() / shown;
     }
-    state.counters["card_paints_per_question"] = shown ? static_cast<double>(cardPaints.paints) / shown : 0;
+    state.counters["card_paints_per_question"] = shown ? static_cast<double>(cardPaints.count) / shown : 0;
     state.counters["questions"] = static_cast<double>(rows);
     exam.dw_1->removeEventFilter(&cardPaints);
     Close(w_mnkz_2012);

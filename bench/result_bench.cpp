@@ -20,7 +20,7 @@ namespace {
 // silentSite: the maker's site never answers; the window must not wait.
 void BM_OpenResult(benchmark::State &state, bool wholeList, bool silentSite = false)
 {
-    std::vector<std::function<void(std::optional<Blob>)>> neverAnswered;
+    std::vector<PageDone> neverAnswered;
     BenchDatabase::Connect(sqlca, 2000);
     RegisterExpressionFunctions();
     if (silentSite)

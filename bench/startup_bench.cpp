@@ -10,6 +10,7 @@
 #include "frame/w_main.h"
 #include "runtime/net/inet.h"
 #include "runtime/win32/module.h"
+#include "event_counter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,27 +20,9 @@
 
 using namespace runtime;
 
-namespace {
-
-// Counts the paints of a widget.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-} // namespace
-
 static void BM_WarmStartupToFirstPaintOffscreen(benchmark::State &state, bool siteSilent)
 {
-    std::vector<std::function<void(std::optional<Blob>)>> neverAnswered;
+    std::vector<PageDone> neverAnswered;
     // The program folder: a copy of a 1000-question bank named as the program names it.
     QTemporaryDir folder;
     const QString database = folder.path() + "/vqb005.dat";
@@ -56,9 +39,9 @@ static void BM_WarmStartupToFirstPaintOffscreen(benchmark::State &state, bool si
             state.SkipWithError("start-up failed");
             break;
         }
-        PaintCounter counter;
+        EventCounter counter{QEvent::Paint};
         w_main->Canvas()->installEventFilter(&counter);
-        while (counter.paints == 0)
+        while (counter.count == 0)
             QCoreApplication::processEvents();
 
         state.PauseTiming();

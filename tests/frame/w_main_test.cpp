@@ -117,7 +117,7 @@ TEST_F(Frame, BrowserStripFollowsWhetherTheSiteAnswers)
 // answer that comes after the frame has closed is dropped.
 TEST_F(Frame, TheFrameOpensAtOnceWhileTheSiteIsSilent)
 {
-    std::vector<std::function<void(std::optional<Blob>)>> pending;
+    std::vector<PageDone> pending;
     network.reset();
     SetPageFetcher([&](const String &url, auto done) {
         if (url == kMakerHomePage)

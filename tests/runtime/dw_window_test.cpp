@@ -3,6 +3,7 @@
 #include "runtime/dw/print.h"
 #include "runtime/dw/render.h"
 #include "runtime/ui/units.h"
+#include "event_counter.h"
 
 #include <QApplication>
 #include <QFile>
@@ -184,20 +185,6 @@ TEST(DataWindowPaint, ChangesAfterAPaintShowOnTheNext)
     EXPECT_EQ(darkPixelsIn(grab(dw), big), normal);
 }
 
-// Counts the paints a widget receives.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
 // Changes made by a script show together in one paint once it returns, also
 // those made before a change that fails.
 TEST(DataWindowPaint, AScriptsChangesShowInOnePaint)
@@ -209,22 +196,22 @@ TEST(DataWindowPaint, AScriptsChangesShowInOnePaint)
     dw.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dw));
     QApplication::processEvents();
-    PaintCounter counter;
+    EventCounter counter{QEvent::Paint};
     dw.installEventFilter(&counter);
 
     for (int round = 0; round < 50; ++round)
         for (int n : {1, 2, 3})
             dw.Modify("t_" + String(n) + ".background.mode=0 t_" + String(n) + ".background.color='" +
                       String(round % 2 ? 255 : 65280) + "'");
-    EXPECT_EQ(counter.paints, 0);
+    EXPECT_EQ(counter.count, 0);
     QApplication::processEvents();
-    EXPECT_EQ(counter.paints, 1);
+    EXPECT_EQ(counter.count, 1);
     EXPECT_EQ(colourAt(dw, dw.grab().toImage(), "t_3"), QColor(255, 0, 0));
 
-    counter.paints = 0;
+    counter.count = 0;
     EXPECT_NE(dw.Modify("t_3.background.color='65280' t_3.text"), "");
     QApplication::processEvents();
-    EXPECT_EQ(counter.paints, 1);
+    EXPECT_EQ(counter.count, 1);
     EXPECT_EQ(colourAt(dw, dw.grab().toImage(), "t_3"), QColor(0, 255, 0));
 }
 

@@ -9,6 +9,7 @@
 #include "runtime/ui/clock.h"
 #include "runtime/ui/window.h"
 #include "pointer.h"
+#include "event_counter.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -250,26 +251,12 @@ TEST(ManualClock, FiresDueTicksInTimeOrder)
     EXPECT_EQ(clock.Now(), Milliseconds(1050));
 }
 
-// Counts the presses a widget gets.
-class PressCounter : public QObject {
-public:
-    int presses = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonPress)
-            ++presses;
-        return false;
-    }
-};
-
 TEST(RealClock, APauseRunsTimersAndHoldsTheUsersInputBackUntilItIsOver)
 {
     QWidget widget;
     widget.resize(50, 50);
     widget.show();
-    PressCounter counter;
+    EventCounter counter{QEvent::MouseButtonPress};
     widget.installEventFilter(&counter);
     // A press as the platform queues it, and a timer due at once.
     const QPointF at(5, 5);
@@ -283,9 +270,9 @@ TEST(RealClock, APauseRunsTimersAndHoldsTheUsersInputBackUntilItIsOver)
     clock.Pause(Milliseconds(20));
     EXPECT_GT(clock.Now(), before);
     EXPECT_TRUE(ticked);
-    EXPECT_EQ(counter.presses, 0);
+    EXPECT_EQ(counter.count, 0);
     QCoreApplication::processEvents();
-    EXPECT_EQ(counter.presses, 1);
+    EXPECT_EQ(counter.count, 1);
     QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
         widget.windowHandle(), at, widget.mapToGlobal(at), Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
 }

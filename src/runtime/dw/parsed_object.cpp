@@ -12,8 +12,20 @@
 
 namespace runtime {
 
-ParsedProperty::ParsedProperty(const String &text, bool numeric)
+namespace {
+
+bool expectsNumber(std::string_view property)
 {
+    return property == "color" || property == "background.color" || property == "background.mode" ||
+           property == "visible" || property == "pen.color" || property == "brush.color" || property == "font.weight";
+}
+
+} // namespace
+
+ParsedProperty::ParsedProperty(const DrawObject &object, const char *property)
+{
+    const String text = object.get(property);
+    const bool numeric = expectsNumber(property);
     const size_t tab = text.find('\t');
     String expression;
     String fallback = text;
@@ -75,11 +87,10 @@ QFont makeFont(const String &face, long height, long weight, bool italic, bool u
 } // namespace
 
 ParsedObject::ParsedObject(const DrawObject &o)
-    : visible(o.get("visible"), true), x1(o.get("x1"), false), y1(o.get("y1"), false), x2(o.get("x2"), false),
-      y2(o.get("y2"), false), penColor(o.get("pen.color"), true), brushColor(o.get("brush.color"), true),
-      backgroundMode(o.get("background.mode"), true), backgroundColor(o.get("background.color"), true),
-      color(o.get("color"), true), text(o.get("text"), false), fontFace(o.get("font.face"), false),
-      fontHeight(o.get("font.height"), false), fontWeight(o.get("font.weight"), true), x(intOf(o, "x")),
+    : visible(o, "visible"), x1(o, "x1"), y1(o, "y1"), x2(o, "x2"), y2(o, "y2"), penColor(o, "pen.color"),
+      brushColor(o, "brush.color"), backgroundMode(o, "background.mode"), backgroundColor(o, "background.color"),
+      color(o, "color"), text(o, "text"), fontFace(o, "font.face"), fontHeight(o, "font.height"),
+      fontWeight(o, "font.weight"), x(intOf(o, "x")),
       y(intOf(o, "y")), width(intOf(o, "width")), height(intOf(o, "height")), penWidth(Long(o.get("pen.width"))),
       penStyle(Long(o.get("pen.style"))), brushHatch(Long(o.get("brush.hatch"))), border(Long(o.get("border"))),
       alignment(Long(o.get("alignment"))), italic(Long(o.get("font.italic")) != 0),

@@ -22,9 +22,10 @@ namespace runtime {
 class ParsedProperty {
 public:
     ParsedProperty() = default;
-    // Parses a property text as the painter reads it; numeric properties
-    // take a bare expression where a number is expected.
-    ParsedProperty(const String &text, bool numeric);
+    // Parses the object's property as the painter reads it:
+    // "default<tab>expression", or, for a property that holds a number
+    // (colours, modes, visible, weight), a bare expression.
+    ParsedProperty(const DrawObject &object, const char *property);
 
     String text(const DataStore &store, long row) const;
     long number(const DataStore &store, long row) const;

@@ -15,12 +15,6 @@ namespace runtime {
 
 namespace {
 
-bool expectsNumber(const String &property)
-{
-    return property == "color" || property == "background.color" || property == "background.mode" ||
-           property == "visible" || property == "pen.color" || property == "brush.color" || property == "font.weight";
-}
-
 int px(int unitsX) { return UnitsToPixelsX(unitsX); }
 int py(int unitsY) { return UnitsToPixelsY(unitsY); }
 
@@ -184,7 +178,7 @@ void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const
 
 String ResolveProperty(const DataStore &store, const DrawObject &object, const String &property, long row)
 {
-    return ParsedProperty(object.get(property), expectsNumber(property)).text(store, row);
+    return ParsedProperty(object, Lower(property).c_str()).text(store, row);
 }
 
 QRect ObjectRect(const DrawObject &o, int bandTop) { return rectOf(Parsed(o), bandTop); }

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <tuple>
+#include <utility>
 
 namespace runtime {
 
@@ -30,14 +30,11 @@ protected:
     {
         QPainter painter(this);
         const QString caption = title();
-        QFont font = this->font();
-        auto [inkTop, inkBottom] = InkRows(font, caption);
-        const int room = roomUnder(static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(caption))));
-        for (int tries = 0; tries < 4 && inkBottom - inkTop > room && room > 0; ++tries) {
-            const int pixels = QFontInfo(font).pixelSize();
-            font.setPixelSize(std::max(1, std::min(pixels - 1, pixels * room / (inkBottom - inkTop))));
-            std::tie(inkTop, inkBottom) = InkRows(font, caption);
-        }
+        const int room = roomUnder(static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(caption))));
+        if (caption != fitCaption_ || font() != fitFor_ || room != fitRoom_)
+            fitCaption(caption, room);
+        const QFont &font = fitted_;
+        const auto [inkTop, inkBottom] = ink_;
         const int baseline = -inkTop;
         const int frameTop = (baseline + inkBottom) / 2;
 
@@ -60,6 +57,28 @@ protected:
     }
 
 private:
+    // Measuring the caption's ink draws it, so the fitted font is kept for
+    // its caption, font and room until one of them changes.
+    void fitCaption(const QString &caption, int room)
+    {
+        fitCaption_ = caption;
+        fitFor_ = font();
+        fitRoom_ = room;
+        fitted_ = font();
+        ink_ = InkRows(fitted_, caption);
+        for (int tries = 0; tries < 4 && ink_.second - ink_.first > room && room > 0; ++tries) {
+            const int pixels = QFontInfo(fitted_).pixelSize();
+            fitted_.setPixelSize(std::max(1, std::min(pixels - 1, pixels * room / (ink_.second - ink_.first))));
+            ink_ = InkRows(fitted_, caption);
+        }
+    }
+
+    QString fitCaption_;
+    QFont fitFor_;
+    int fitRoom_ = -1;
+    QFont fitted_;
+    std::pair<int, int> ink_;
+
     // Rows between the box's top and the first control in front of it that
     // starts under the caption.
     int roomUnder(int captionWidth) const
