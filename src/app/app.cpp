@@ -46,10 +46,13 @@ String of_claim_database(const String &as_file)
 {
     const std::string native = NativePath(as_file);
     std::string error;
-    if (!QFileInfo::exists(QString::fromStdString(native)) || HoldFileForThisProcess(native, error))
+    if (!QFileInfo::exists(QString::fromStdString(native)))
         return "";
-    if (error == "in use by another program")
-        return "另一个练习系统正在使用数据库 " + as_file + "，请先关闭它。";
+    switch (HoldFileForThisProcess(native, error)) {
+    case FileHold::Held: return "";
+    case FileHold::InUse: return "另一个练习系统正在使用数据库 " + as_file + "，请先关闭它。";
+    case FileHold::Failed: break;
+    }
     return as_file + ": " + FromUtf8(error);
 }
 

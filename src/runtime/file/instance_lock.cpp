@@ -24,7 +24,7 @@ Held &held()
 
 } // namespace
 
-bool HoldFileForThisProcess(const std::string &path, std::string &error)
+FileHold HoldFileForThisProcess(const std::string &path, std::string &error)
 {
     Held &h = held();
     // A child process inherits the descriptors but not the right to the
@@ -34,22 +34,25 @@ bool HoldFileForThisProcess(const std::string &path, std::string &error)
         h.owner = getpid();
     }
     if (h.files.count(path))
-        return true;
+        return FileHold::Held;
     // A lock of its own kind (flock), apart from the record locks the
     // database engine takes on the same file, and held on a descriptor that
     // is never closed: closing one would drop the engine's locks too.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         error = std::strerror(errno);
-        return false;
+        return FileHold::Failed;
     }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        error = errno == EWOULDBLOCK ? "in use by another program" : std::strerror(errno);
+        const int why = errno;
         close(fd);
-        return false;
+        if (why == EWOULDBLOCK)
+            return FileHold::InUse;
+        error = std::strerror(why);
+        return FileHold::Failed;
     }
     h.files[path] = fd;
-    return true;
+    return FileHold::Held;
 }
 
 } // namespace runtime

@@ -5,11 +5,16 @@
 
 namespace runtime {
 
+enum class FileHold {
+    Held,    // this process holds the file now
+    InUse,   // another process holds it
+    Failed,  // the file could not be opened; error says why
+};
+
 // Takes an exclusive lock on the file for the rest of this process's life.
-// Returns false, with the reason in error, when another process holds it.
 // The system drops the lock when the process ends, however it ends, so a
 // lock never outlives its holder. Taking it again in the same process
 // succeeds.
-bool HoldFileForThisProcess(const std::string &path, std::string &error);
+FileHold HoldFileForThisProcess(const std::string &path, std::string &error);
 
 } // namespace runtime
