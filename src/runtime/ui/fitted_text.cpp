@@ -27,6 +27,9 @@ struct LinePlacement {
 LinePlacement PlaceLines(int lines, double boxHeight, double ascent, double lineHeight, double inkTop,
                          double inkBottom, double em)
 {
+    // Baselines on whole pixels: a line drawn between pixel rows blurs.
+    ascent = std::ceil(ascent);
+    lineHeight = std::round(lineHeight);
     const LinePlacement natural{ascent, lineHeight};
     if (lines < 1 || ascent + (lines - 1) * lineHeight + inkBottom <= boxHeight)
         return natural;
@@ -111,7 +114,11 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
         PlaceLines(layout.lineCount(), height(), first.ascent(), first.height(), ink_.first, ink_.second, em);
     for (int i = 0; i < layout.lineCount(); ++i) {
         QTextLine line = layout.lineAt(i);
-        line.setPosition({0, place.firstBaseline + i * place.pitch - line.ascent()});
+        // A line that includes its leading draws its baseline that much
+        // below its ascent; the painter puts it a whole number of pixels
+        // below the line's top, and the top on a whole pixel.
+        const double base = std::floor(line.ascent() + std::max(0.0, line.leading()));
+        line.setPosition({0, place.firstBaseline + i * place.pitch - base});
     }
 
     QPainter painter(this);
