@@ -152,6 +152,59 @@ TEST_F(TextFit, EveryDesignedLineOfAStaticTextShowsWhole)
     }
 }
 
+// A text longer than its box shows the lines that fit whole and nothing of
+// the next: each band of ink is a whole line of the text drawn without a
+// limit, in its order, and no stray rows of a further line show under them.
+// A box lower than one line still shows the first, cut at its foot.
+TEST_F(TextFit, ALineThatDoesNotFitWholeIsNotDrawn)
+{
+    struct Case {
+        const char *name;
+        Font font;
+        int width, height;
+        size_t lines;
+        bool firstCut;
+        const char *text;
+    };
+    const Case cases[] = {
+        {"explanation line", {"Arial", 18, 700, kAnsiCharSet}, 2615, 108, 1, false,
+         "《实施条例》第五十四条规定，重型、中型载货汽车，半挂车载物，高度从地面起不得超过4米。"},
+        {"hint of two lines", {"黑体", 8, 400, kGB2312CharSet}, 1038, 92, 2, false,
+         "多项选择题，请在备选答案中选择您认为正确的答案！选好后按下一题确认，答错的题目会记入错题本。"},
+        {"box lower than its one line", {"Arial", 18, 700, kAnsiCharSet}, 1200, 80, 1, true,
+         "驾驶机动车应当随身携带机动车驾驶证。"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        StaticText &st = texts->st_1;
+        st.Resize(c.width, c.height);
+        st.SetFont(c.font);
+        st.SetBackColor(RGB(255, 255, 255));
+        st.SetTextColor(0);
+        st.SetText(c.text);
+        const QImage image = Grab(st.widget());
+        const QImage whole = Uncut(c.font, c.text, c.width);
+        const std::vector<Band> bands = InkBands(image, image.rect(), Qt::white);
+        const std::vector<Band> wholeBands = InkBands(whole, whole.rect(), Qt::white);
+        ASSERT_GT(wholeBands.size(), c.lines) << "the text is longer than its box";
+        ASSERT_EQ(bands.size(), c.lines);
+        for (size_t i = 0; i < c.lines; ++i) {
+            SCOPED_TRACE("line " + std::to_string(i + 1));
+            const int ink = DarkPixels(image.copy(0, bands[i].top, image.width(), bands[i].Height()));
+            const int wholeInk =
+                DarkPixels(whole.copy(0, wholeBands[i].top, whole.width(), wholeBands[i].Height()));
+            if (c.firstCut) {
+                EXPECT_EQ(bands[i].top, 0);
+                EXPECT_EQ(bands[i].bottom, image.height() - 1);
+                EXPECT_GT(ink, wholeInk * 0.6);
+            } else {
+                EXPECT_EQ(bands[i].Height(), wholeBands[i].Height());
+                EXPECT_NEAR(ink, wholeInk, wholeInk * 0.03);
+            }
+        }
+    }
+}
+
 // A text with room to spare keeps its font's own line spacing.
 TEST_F(TextFit, ATextWithRoomKeepsItsLineSpacing)
 {

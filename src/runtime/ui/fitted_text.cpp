@@ -42,6 +42,15 @@ LinePlacement PlaceLines(int lines, double boxHeight, double ascent, double line
     return {std::max(lowest, std::min(ascent, fitting)), pitch};
 }
 
+// How many lines show whole in the box: as many as fit closed up to the em
+// with the first line's ink at the top, and always the first, which a box
+// lower than its ink shows cut.
+int WholeLines(double boxHeight, double inkTop, double inkBottom, double em)
+{
+    const double room = boxHeight - std::ceil(-inkTop) - inkBottom;
+    return room < em ? 1 : 1 + static_cast<int>(std::floor(room / em));
+}
+
 // Line breaks of the text as the layout takes them.
 QString WithLineSeparators(QString text)
 {
@@ -90,6 +99,16 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
     const QString text = WithLineSeparators(this->text());
     if (text.isEmpty())
         return;
+    if (inkText_ != text || inkFont_ != font()) {
+        inkText_ = text;
+        inkFont_ = font();
+        ink_ = InkRows(font(), text);
+    }
+    const double em = QFontInfo(font()).pixelSize();
+
+    // Only the lines that show whole are laid out, and so drawn: a line cut
+    // at the box's foot would read as stray marks under the one above it.
+    const int whole = WholeLines(height(), ink_.first, ink_.second, em);
     QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
     option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
     QTextLayout layout(text, font());
@@ -98,18 +117,14 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLeadingIncluded(true);
         line.setLineWidth(width());
+        if (layout.lineCount() == whole)
+            break;
     }
     layout.endLayout();
     if (layout.lineCount() == 0)
         return;
 
     const QTextLine first = layout.lineAt(0);
-    if (inkText_ != text || inkFont_ != font()) {
-        inkText_ = text;
-        inkFont_ = font();
-        ink_ = InkRows(font(), text);
-    }
-    const double em = QFontInfo(font()).pixelSize();
     const LinePlacement place =
         PlaceLines(layout.lineCount(), height(), first.ascent(), first.height(), ink_.first, ink_.second, em);
     for (int i = 0; i < layout.lineCount(); ++i) {

@@ -6,7 +6,7 @@
 // text that filled its box line for line would lose its last line to the
 // box's edge, so where the text's ink would pass the bottom, the lines close
 // up (never closer than the em) and the first line moves up until its ink
-// touches the top.
+// touches the top. A line that would still pass the bottom is not drawn.
 #pragma once
 
 #include "runtime/ui/clickable_label.h"
