@@ -7,7 +7,8 @@
 // and time, the seed of every random draw (the paper and the option order),
 // the user's name, the clock behind the window timers (it moves only when a
 // state asks), the text cursor (it does not blink), and the network (no page
-// arrives, so the browser strips stay hidden).
+// arrives, so the browser strips stay hidden). The pictures are drawn in the
+// fonts that tools/setup.sh installs; other fonts draw other pictures.
 //
 // A state that differs from its reference fails the test by its name, and
 // NAME.new.png (the picture now) and NAME.diff.png (the differing pixels in
