@@ -1,7 +1,8 @@
 #include "exam/paper_building.h"
 
+#include "runtime/random.h"
+
 #include <algorithm>
-#include <chrono>
 #include <numeric>
 #include <random>
 #include <set>
@@ -23,11 +24,11 @@ String RuleGroupOf(const String &as_cx)
 
 namespace {
 
-// Seeded from the clock, so that every paper is a new draw.
+// Seeded from the clock, and again for every paper, so that every paper is
+// a new draw.
 std::mt19937_64 &generator()
 {
-    static std::mt19937_64 g(
-        static_cast<unsigned long long>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    static std::mt19937_64 g(NewSeed());
     return g;
 }
 
@@ -77,6 +78,7 @@ String CompositionStatement(const String &tx, long count, long fl, long jfl)
 long BuildPaper(Transaction &t, DataStore &dw_rules, const String &as_sqlnew, const String &as_group)
 {
     WriteGroup writes(t);
+    generator().seed(NewSeed());
 
     // The previous paper goes.
     t.ExecuteImmediate("delete from t_kzmn ");

@@ -2,8 +2,8 @@
 
 #include "app/globals.h"
 #include "dataobjects/dataobjects.h"
+#include "runtime/ui/clock.h"
 #include "runtime/ui/colors.h"
-#include "runtime/text/datetime.h"
 #include "runtime/ui/messagebox.h"
 
 using namespace runtime;
@@ -64,5 +64,5 @@ void OpenScoreSheet(long al_cj)
     Open(w_print);
     const long ll_row = w_print->dw_1->InsertRow(0);
     w_print->dw_1->SetItem(ll_row, "cj", String(al_cj));
-    w_print->dw_1->SetItem(ll_row, "mdate", CurrentDateTime());
+    w_print->dw_1->SetItem(ll_row, "mdate", DateTimeNow());
 }

@@ -13,7 +13,22 @@ std::mt19937 &generator()
     return g;
 }
 
+std::function<unsigned long long()> &seedSource()
+{
+    static std::function<unsigned long long()> source;
+    return source;
+}
+
 } // namespace
+
+unsigned long long NewSeed()
+{
+    if (seedSource())
+        return seedSource()();
+    return static_cast<unsigned long long>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+void SetSeedSource(std::function<unsigned long long()> source) { seedSource() = std::move(source); }
 
 void Randomize(unsigned seed)
 {
@@ -21,8 +36,10 @@ void Randomize(unsigned seed)
         generator().seed(seed);
         return;
     }
-    const auto now = static_cast<unsigned long long>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    std::seed_seq sequence{static_cast<unsigned>(now), static_cast<unsigned>(now >> 32), static_cast<unsigned>(generator()())};
+    const unsigned long long now = NewSeed();
+    // A fixed source stands alone: the draws before may differ from run to run.
+    const unsigned before = seedSource() ? 0u : static_cast<unsigned>(generator()());
+    std::seed_seq sequence{static_cast<unsigned>(now), static_cast<unsigned>(now >> 32), before};
     generator().seed(sequence);
 }
 

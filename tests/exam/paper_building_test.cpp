@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "dataobjects/dataobjects.h"
+#include "runtime/random.h"
 #include "test_database.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,28 @@ TEST_F(Composition, CopiesTheFirstQuestionsOfTheTypeInDrawOrder)
     EXPECT_EQ(compose("2", 5, 1, 2), (std::vector<long>{11, 12}));
     // A chapter pair outside the chapter list copies nothing.
     EXPECT_TRUE(compose("1", 5, 9, 9).empty());
+}
+
+// With the seeds fixed, as a test fixes them, every paper is the same draw,
+// in the same order.
+TEST_F(Composition, AFixedSeedDrawsTheSamePaperAgain)
+{
+    SetSeedSource([] { return 7ull; });
+    DataStore rules(d_kznr_new());
+    rules.SetTransObject(sqlca);
+    const String select = rules.GetSQLSelect();
+    std::vector<std::vector<long>> papers;
+    for (int paper = 0; paper < 2; ++paper) {
+        BuildPaper(sqlca, rules, select, "C1");
+        ASSERT_EQ(sqlca.SQLCode, 0) << ToUtf8(sqlca.SQLErrText);
+        RandomOrder(50); // draws between papers change nothing
+        papers.emplace_back();
+        for (const auto &row : sqlca.Query("select mno from t_kzmn order by rowid").rows)
+            papers.back().push_back(row[0].toLong());
+    }
+    SetSeedSource(nullptr);
+    EXPECT_FALSE(papers[0].empty());
+    EXPECT_EQ(papers[0], papers[1]);
 }
 
 TEST_F(Composition, OrderOfAnEmptyBankIsEmpty)

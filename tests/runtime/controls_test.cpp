@@ -192,6 +192,18 @@ TEST(Random, RandCoversOneToNAndReseedingFromTheClockVaries)
     const int a = Rand(1000);
     Randomize(7);
     EXPECT_EQ(Rand(1000), a);
+
+    // A fixed seed source stands in for the clock: every seed from it draws
+    // the same numbers, whatever was drawn before.
+    SetSeedSource([] { return 20141209ull; });
+    Randomize(0);
+    const std::vector<int> fixed{Rand(1000), Rand(1000), Rand(1000)};
+    Rand(1000);
+    Randomize(0);
+    EXPECT_EQ((std::vector<int>{Rand(1000), Rand(1000), Rand(1000)}), fixed);
+    EXPECT_EQ(NewSeed(), 20141209ull);
+    SetSeedSource(nullptr);
+    EXPECT_NE(NewSeed(), 20141209ull);
 }
 
 } // namespace

@@ -17,6 +17,10 @@
 
 class RunningProgram : public testing::Test {
 protected:
+    // Over the test bank, or over the bank given.
+    RunningProgram() = default;
+    explicit RunningProgram(const bank::Bank &b) : db(b) {}
+
     void SetUp() override
     {
         runtime::SetModuleFileName(db.folder() + "app.exe");

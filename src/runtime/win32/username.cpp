@@ -7,9 +7,25 @@
 
 namespace runtime {
 
+namespace {
+
+std::function<String()> &userNameSource()
+{
+    static std::function<String()> source;
+    return source;
+}
+
+} // namespace
+
+void SetUserNameSource(std::function<String()> source) { userNameSource() = std::move(source); }
+
 bool GetUserName(String &name)
 {
     name.clear();
+    if (userNameSource()) {
+        name = userNameSource()();
+        return !name.empty();
+    }
     if (const passwd *entry = getpwuid(geteuid()); entry && entry->pw_name && *entry->pw_name) {
         name = FromUtf8(entry->pw_name);
         return true;
