@@ -197,6 +197,18 @@ TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
     EXPECT_EQ(ids, (std::vector<long>{1, 2, 3, 5}));
 }
 
+// A connection commits durably: the journal is deleted at a commit and the
+// folder is synced after it (synchronous EXTRA), read back from the
+// connection the program uses.
+TEST_F(TransactionTest, CommitsAreSyncedThroughTheFolder)
+{
+    String synchronous, journal;
+    t.SelectInto("pragma synchronous", {}, synchronous);
+    t.SelectInto("pragma journal_mode", {}, journal);
+    EXPECT_EQ(synchronous, "3"); // EXTRA
+    EXPECT_EQ(journal, "delete");
+}
+
 TEST_F(TransactionTest, QueryGivesTypedValues)
 {
     const ResultSet rs = t.Query("select mno, tx, null, 1.5 from t_tk005 where mno = 4");

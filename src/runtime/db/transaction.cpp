@@ -131,6 +131,11 @@ sqlite3 *OpenDatabase(const std::string &file, const String &password, bool crea
         sqlite3_close(db);
         return nullptr;
     }
+    // A commit ends by deleting the journal. Until the folder that held it
+    // is synced too, a power cut can bring the journal back, and the next
+    // start rolls the commit back from it: EXTRA syncs the folder after the
+    // delete, so a committed answer stays committed.
+    sqlite3_exec(db, "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr);
     sqlite3_busy_timeout(db, 2000);
     return db;
 }
