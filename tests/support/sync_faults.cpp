@@ -1,8 +1,10 @@
 // Faults and a trace at the syncs of a process's files, for a test that
 // starts the process with this library in LD_PRELOAD. Only the files of one
 // folder count (SYNC_FAULTS_FOLDER, the folder included), and only while the
-// process has armed the library through sync_faults_arm, so that its own
-// preparation goes untouched:
+// library is armed, so that the process's own preparation goes untouched:
+// the process arms it through sync_faults_arm, or, for a program that knows
+// nothing of it (the trainer driven from outside), the library arms itself
+// once the file SYNC_FAULTS_ARMED_BY exists.
 //
 //   SYNC_FAULTS_KILL_AFTER=N   the Nth sync (fsync or fdatasync) returns,
 //                              then the process is killed at once, as a
@@ -57,6 +59,11 @@ std::string resolved(const std::string &name)
 // Whether a path lies in the watched folder or is the folder itself.
 bool watched(const std::string &path)
 {
+    if (const char *armedBy = std::getenv("SYNC_FAULTS_ARMED_BY");
+        !armed && armedBy && *armedBy && access(armedBy, F_OK) == 0) {
+        armed = true;
+        syncs = 0;
+    }
     const char *folder = std::getenv("SYNC_FAULTS_FOLDER");
     char f[PATH_MAX];
     if (!armed || !folder || !realpath(folder, f))
