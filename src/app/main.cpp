@@ -1,9 +1,10 @@
 // The trainer's entry point: the application object's life around the
 // runtime's event loop, which runs until the last window has closed and then
-// raises the application's close event.
+// raises the application's close event, and the end of the process.
 #include "app/app.h"
 
 #include "runtime/ui/application.h"
+#include "runtime/ui/halt.h"
 
 #include <QIcon>
 
@@ -17,5 +18,11 @@ int main(int argc, char **argv)
         return 1;
     runtime::Run();
     application.destroy();
+    // The process ends here, without Qt's own teardown: that waits for Qt's
+    // worker threads, and a page fetch's name lookup holds one for as long
+    // as the name server keeps silent, which would keep the process, and its
+    // claim on the database, alive long after the last window has gone. The
+    // database is closed and nothing is left to write.
+    runtime::Halt(0);
     return 0;
 }

@@ -16,12 +16,19 @@ void ClosePaperWindows()
     Close(w_error);
 }
 
-bool StoreAnswer(DataStore &dw, long row, const String &answer)
+bool StoreAnswer(DataStore &dw, long row, const String &answer, const std::function<bool()> &alongWith)
 {
     const Value before = dw.GetItem(row, "zdanswer");
     dw.SetItem(row, "zdanswer", answer);
-    if (dw.Update() == 1) {
-        sqlca.Commit();
+    bool stored = false;
+    {
+        AllOrNothing commit(sqlca);
+        // The view's statuses stay until the commit: taken back, the writes
+        // are still pending and go out with the next answer.
+        stored = dw.Update(true, false) == 1 && (!alongWith || alongWith()) && commit.Commit();
+    }
+    if (stored) {
+        dw.ResetUpdate();
         return true;
     }
     dw.SetItem(row, "zdanswer", before);
@@ -34,14 +41,10 @@ void ReportRefusedWrite()
     MessageBox("警告", "数据库更新出错！\r\n" + sqlca.SQLErrText, Icon::StopSign);
 }
 
-void EnterInBook(const String &insert, const std::vector<Value> &values)
+bool EnterInBook(const String &insert, const std::vector<Value> &values)
 {
     sqlca.Execute(insert, values);
-    if (sqlca.SQLCode != 0) {
-        ReportRefusedWrite();
-        return;
-    }
-    sqlca.Commit();
+    return sqlca.SQLCode == 0;
 }
 
 bool PaperBuildFailed()

@@ -11,6 +11,8 @@
 #include "runtime/dw/datastore.h"
 #include "runtime/ui/window.h"
 
+#include <functional>
+
 // Closes the examination, practice or review window before t_kzmn is
 // rebuilt, together with what belongs to it (the examination's hand-in
 // confirmation).
@@ -35,10 +37,14 @@ int OpenNewWithParm(runtime::GlobalWindow<W> &window, const P &parm)
 }
 
 // Stores the learner's answer of a row of a question view (d_kzmn) in
-// t_kzmn. When the database refuses it, the row takes back the answer it
-// held, so that nothing shows as answered that is not stored, and a box
-// tells the learner why. True when the answer is stored.
-bool StoreAnswer(runtime::DataStore &dw, long row, const runtime::String &answer);
+// t_kzmn in one commit with what goes with it: the judgements the view still
+// holds unsaved, and the writes of alongWith (the wrong-answer book's entry
+// of a wrong answer), which returns false when the database refused one.
+// Either all of it is stored or none: when the database refuses any part,
+// the row takes back the answer it held, so that nothing shows as answered
+// that is not stored, and a box tells the learner why. True when stored.
+bool StoreAnswer(runtime::DataStore &dw, long row, const runtime::String &answer,
+                 const std::function<bool()> &alongWith = {});
 
 // After a statement that builds the paper of a practice set or a review:
 // when it failed (sqlca.SQLCode not 0), shows the failure and ends the
@@ -50,5 +56,5 @@ bool PaperBuildFailed();
 void ReportRefusedWrite();
 
 // Enters a wrongly answered question in the wrong-answer book by the insert
-// given; a refused entry is reported rather than lost in silence.
-void EnterInBook(const runtime::String &insert, const std::vector<runtime::Value> &values);
+// given. False when the database refused the entry (sqlca tells why).
+bool EnterInBook(const runtime::String &insert, const std::vector<runtime::Value> &values);

@@ -15,9 +15,10 @@ class w_mnkz_2012 : public runtime::Window {
 public:
     w_mnkz_2012();
 
-    // Stores the answer of a row, and enters a question answered wrongly in
-    // the wrong-answer book once. Returns 1, or -1 when the database refused
-    // the answer (the learner has been told).
+    // Stores the answer of a row and, in the same commit, enters a question
+    // answered wrongly in the wrong-answer book once. Returns 1, or -1 when
+    // the database refused either (the learner has been told; neither is
+    // stored).
     int f_updatedata(int ai_currentrow, const runtime::String &as_zdanswer);
     // Puts the options of every single-choice question in a new random
     // order, the right answer moving with its option, and saves the paper.

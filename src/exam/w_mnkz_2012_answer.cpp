@@ -67,18 +67,18 @@ void w_mnkz_2012::chooseOption(int ai_option)
 
 int w_mnkz_2012::f_updatedata(int ai_currentrow, const String &as_zdanswer)
 {
-    if (!StoreAnswer(*dw_2, ai_currentrow, as_zdanswer))
-        return -1;
-
     const Value lv_answer = dw_2->GetItem(dw_2->GetRow(), "answer");
     const long ll_mno = static_cast<long>(dw_2->GetItemNumber(dw_2->GetRow(), "mno"));
-    if (lv_answer.isNull() || as_zdanswer == lv_answer.toString())
-        return 1;
 
-    // Once per question in the wrong-answer book.
-    int li_countrow = 0;
-    sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
-    if (li_countrow <= 0)
-        EnterInBook("insert into t_error ( user , mno ) values ( 'kelvadorint' , ? )", {ll_mno});
-    return 1;
+    // A wrong answer enters the wrong-answer book, once per question, in the
+    // same commit as the answer: the book never misses a wrong answer stored.
+    const bool stored = StoreAnswer(*dw_2, ai_currentrow, as_zdanswer, [&] {
+        if (lv_answer.isNull() || as_zdanswer == lv_answer.toString())
+            return true;
+        int li_countrow = 0;
+        sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
+        return li_countrow > 0 ||
+               EnterInBook("insert into t_error ( user , mno ) values ( 'kelvadorint' , ? )", {ll_mno});
+    });
+    return stored ? 1 : -1;
 }

@@ -35,7 +35,8 @@ public:
     void f_display(int ai_currentrow);
     // Stores the answer of a row and judges a single-choice or true/false
     // answer: 0 when it is wrong, 1 otherwise, -1 when the database refused
-    // the answer (the learner has been told; nothing is judged).
+    // the answer or its wrong-answer book entry, which go in one commit (the
+    // learner has been told; neither is stored, nothing is judged).
     int f_updatedata(int ai_currentrow, const runtime::String &as_zdanswer);
 
     // Option 1 to 4 (A to D): its text, its tick box and its flag.
@@ -104,7 +105,8 @@ protected:
     // true/false option, or by "下一题" after a multiple-choice answer.
     enum class FoundBy { Pick, Next };
     // differs: the wrong-answer book entry of a wrong answer (only once).
-    virtual void enterWrong(long ll_mno, const runtime::String &as_zdanswer, FoundBy by) = 0;
+    // False when the database refused it.
+    virtual bool enterWrong(long ll_mno, const runtime::String &as_zdanswer, FoundBy by) = 0;
     // differs: whether keys 3 and 4 pick on a multiple-choice question.
     virtual bool keysPickCDOnMultiple() const = 0;
     // differs: "答案提示".

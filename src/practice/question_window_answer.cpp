@@ -63,21 +63,25 @@ void QuestionWindow::pickScript(int ai_option)
 
 int QuestionWindow::f_updatedata(int ai_currentrow, const String &as_zdanswer)
 {
-    if (!StoreAnswer(*dw_1, ai_currentrow, as_zdanswer))
-        return -1;
-
     const long ll_row = dw_1->GetRow();
     const String ls_answer = dw_1->GetItemString(ll_row, "answer");
     const long ll_mno = static_cast<long>(dw_1->GetItemNumber(ll_row, "mno"));
-    is_tx = dw_1->GetItemString(ll_row, "tx");
+    const String ls_tx = dw_1->GetItemString(ll_row, "tx");
+    const bool lb_wrong = ls_tx != "0" && as_zdanswer != ls_answer;
+
+    // A wrong answer and its entry in the wrong-answer book go in one commit:
+    // the book never misses a wrong answer stored.
+    if (!StoreAnswer(*dw_1, ai_currentrow, as_zdanswer,
+                     [&] { return !lb_wrong || enterWrong(ll_mno, as_zdanswer, FoundBy::Pick); }))
+        return -1;
+    is_tx = ls_tx;
     if (is_tx == "0")
         return 1;
 
-    if (as_zdanswer != ls_answer) {
+    if (lb_wrong) {
         p_message2.SetPictureName(p_error.PictureName());
         p_message2.SetVisible(true);
         st_readme.SetVisible(true);
-        enterWrong(ll_mno, as_zdanswer, FoundBy::Pick);
         return 0;
     }
 
@@ -112,7 +116,9 @@ void QuestionWindow::nextScript()
         p_message2.SetVisible(true);
         st_readme.SetText(ls_analyse);
         st_readme.SetVisible(true);
-        enterWrong(ll_mno, lv_zdanswer.toString(), FoundBy::Next);
+        // The answer is stored already; only the book's entry is written.
+        if (!enterWrong(ll_mno, lv_zdanswer.toString(), FoundBy::Next))
+            ReportRefusedWrite();
         return;
     }
 

@@ -49,14 +49,14 @@ void w_tclx::layoutBrowserStrip()
 
 // Once per question and run of the set, however the answer was found wrong;
 // the row keeps the first wrong answer.
-void w_tclx::enterWrong(long ll_mno, const String &as_zdanswer, FoundBy)
+bool w_tclx::enterWrong(long ll_mno, const String &as_zdanswer, FoundBy)
 {
     long li_countrow = 0;
     sqlca.SelectInto("select count ( *) from t_error where mno =? and flag =?", {ll_mno, il_error_flag},
                      li_countrow);
     if (li_countrow > 0)
-        return;
-    EnterInBook("insert into t_error ( user , mno , flag , zdanswer ) values ( 'kelvadorint' , ? , ? , ? )",
+        return true;
+    return EnterInBook("insert into t_error ( user , mno , flag , zdanswer ) values ( 'kelvadorint' , ? , ? , ? )",
                 {ll_mno, il_error_flag, as_zdanswer});
 }
 

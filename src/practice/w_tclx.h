@@ -22,7 +22,7 @@ protected:
     bool rightOptionsUnderlined() const override { return is_dzts == "2"; }
     runtime::String pickCountLabel() const override { return "已做题数:"; }
     runtime::String pickRestLabel() const override { return "   未做题数:"; }
-    void enterWrong(long ll_mno, const runtime::String &as_zdanswer, FoundBy) override;
+    bool enterWrong(long ll_mno, const runtime::String &as_zdanswer, FoundBy) override;
     bool keysPickCDOnMultiple() const override { return false; }
     void hintScript() override;
     void openScore() override;

@@ -28,14 +28,14 @@ w_error::w_error() : QuestionWindow("w_error", kDesign) {}
 
 // Once per question in the book. The answer given is kept only when "下一题"
 // found a multiple-choice answer wrong; a wrong pick enters the question alone.
-void w_error::enterWrong(long ll_mno, const String &as_zdanswer, FoundBy by)
+bool w_error::enterWrong(long ll_mno, const String &as_zdanswer, FoundBy by)
 {
     long li_countrow = 0;
     sqlca.SelectInto("select count ( *) from t_error where mno =?", {ll_mno}, li_countrow);
     if (li_countrow > 0)
-        return;
+        return true;
     const Value lv_zdanswer = by == FoundBy::Next ? Value(as_zdanswer) : Value();
-    EnterInBook("insert into t_error ( user , mno , zdanswer ) values ( 'kelvadorint' , ? , ? )",
+    return EnterInBook("insert into t_error ( user , mno , zdanswer ) values ( 'kelvadorint' , ? , ? )",
                 {ll_mno, lv_zdanswer});
 }
 

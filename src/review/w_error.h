@@ -12,7 +12,7 @@ public:
 protected:
     runtime::String pickCountLabel() const override { return "已作答:"; }
     runtime::String pickRestLabel() const override { return "   未作答:"; }
-    void enterWrong(long ll_mno, const runtime::String &as_zdanswer, FoundBy by) override;
+    bool enterWrong(long ll_mno, const runtime::String &as_zdanswer, FoundBy by) override;
     bool keysPickCDOnMultiple() const override { return true; }
     void hintScript() override;
     void openScore() override;

@@ -334,10 +334,12 @@ TEST_F(CurrentPaper, AnAnswerTheDatabaseRefusesIsReportedAndNotShown)
     }
 }
 
-// The wrong-answer book refuses a wrong answer: the answer itself is stored
-// and shown, and a box says the book entry failed instead of losing it in
-// silence. An examination's judgement the database refuses is reported too.
-TEST_F(CurrentPaper, ABookEntryOrJudgementTheDatabaseRefusesIsReported)
+// The wrong-answer book refuses the entry of a wrong answer: the answer and
+// its entry go in one commit, so neither is stored, a box gives the reason
+// and the window shows the question as stored. Once the book takes rows
+// again, the same press stores both. An examination's judgement the
+// database refuses is reported too.
+TEST_F(CurrentPaper, ABookEntryTheDatabaseRefusesTakesItsAnswerBackAndIsReported)
 {
     for (Start from : {Start::Exam, Start::Set3, Start::Review}) {
         SCOPED_TRACE(nameOf(from));
@@ -355,26 +357,55 @@ TEST_F(CurrentPaper, ABookEntryOrJudgementTheDatabaseRefusesIsReported)
         String answer;
         sqlca.SelectInto("select answer from t_kzmn where mno = ?", {mno}, answer);
         const String wrong = answer == "1" ? "2" : "1";
+        auto *exam = dynamic_cast<class w_mnkz_2012 *>(w);
+        auto *question = dynamic_cast<QuestionWindow *>(w);
+        auto pressWrong = [&] {
+            if (exam) {
+                exam->f_display(static_cast<int>(row));
+                click(wrong == "1" ? exam->cb_4 : exam->cb_5);
+            } else {
+                question->f_display(static_cast<int>(row));
+                click(question->optionText(Long(wrong)));
+            }
+        };
+        auto stored = [&] {
+            String s;
+            sqlca.SelectInto("select zdanswer from t_kzmn where mno = ?", {mno}, s);
+            return s;
+        };
+        auto booked = [&] {
+            long n = -1;
+            sqlca.SelectInto("select count(*) from t_error where mno = ?", {mno}, n);
+            return n;
+        };
 
         sqlca.ExecuteImmediate("create trigger refuse_book before insert on t_error "
                                "begin select raise(abort, 'database or disk is full'); end");
-        auto *exam = dynamic_cast<class w_mnkz_2012 *>(w);
-        if (exam) {
-            exam->f_display(static_cast<int>(row));
-            click(wrong == "1" ? exam->cb_4 : exam->cb_5);
-        } else {
-            auto *question = static_cast<QuestionWindow *>(w);
-            question->f_display(static_cast<int>(row));
-            click(question->optionText(Long(wrong)));
-        }
+        pressWrong();
         expectRefusedBox("database or disk is full");
-        String stored;
-        sqlca.SelectInto("select zdanswer from t_kzmn where mno = ?", {mno}, stored);
-        EXPECT_EQ(stored, wrong);
-        long booked = -1;
-        sqlca.SelectInto("select count(*) from t_error where mno = ?", {mno}, booked);
-        EXPECT_EQ(booked, 0);
+        EXPECT_EQ(stored(), "0");
+        EXPECT_EQ(booked(), 0);
+        EXPECT_EQ(dw.GetItemString(row, "zdanswer"), "0");
+        if (exam) {
+            EXPECT_EQ(exam->dw_1->Describe("t_" + String(row + 100) + ".Text"), "");
+            EXPECT_EQ(exam->st_youranswer.Text(), "");
+        } else {
+            EXPECT_NE(question->optionText(Long(wrong)).TextColor(), RGB(250, 0, 0));
+            EXPECT_FALSE(question->p_message2.Visible());
+            EXPECT_FALSE(question->st_readme.Visible());
+        }
+
         sqlca.ExecuteImmediate("drop trigger refuse_book");
+        pressWrong();
+        EXPECT_TRUE(boxes.empty());
+        EXPECT_EQ(stored(), wrong);
+        EXPECT_EQ(booked(), 1);
+        if (exam) {
+            EXPECT_NE(exam->dw_1->Describe("t_" + String(row + 100) + ".Text"), "");
+        } else {
+            EXPECT_EQ(question->optionText(Long(wrong)).TextColor(), RGB(250, 0, 0));
+            EXPECT_TRUE(question->p_message2.Visible());
+        }
 
         if (exam) {
             // "下一题" judges the answer; the database refuses the judgement.
@@ -386,7 +417,46 @@ TEST_F(CurrentPaper, ABookEntryOrJudgementTheDatabaseRefusesIsReported)
             expectRefusedBox("disk I/O error");
             sqlca.ExecuteImmediate("drop trigger refuse_judgement");
         }
+        boxes.clear();
     }
+}
+
+// A judgement the examination still holds unsaved goes out with the next
+// answer, in its commit: refused, both stay pending, and the next answer
+// the database takes stores them together.
+TEST_F(CurrentPaper, AnUnsavedJudgementGoesOutWithTheNextAnswer)
+{
+    start(Start::Exam);
+    auto &exam = *::w_mnkz_2012;
+    const long first = 1, second = 2;
+    const long mno = static_cast<long>(exam.dw_2->GetItemNumber(first, "mno"));
+    String answer = exam.dw_2->GetItemString(first, "answer");
+    exam.f_display(static_cast<int>(first));
+    click(Left(answer, 1) == "1" ? exam.cb_5 : exam.cb_4); // wrong for any right answer
+    WhenOpen(::w_open_error, [] { Close(*::w_open_error); });
+    click(exam.cb_2); // judged wrong: "2" held in the window, "1" in the table
+    auto flag = [&] {
+        String f;
+        sqlca.SelectInto("select errorflag from t_kzmn where mno = ?", {mno}, f);
+        return f;
+    };
+    ASSERT_EQ(exam.dw_2->GetItemString(first, "errorflag"), "2");
+    ASSERT_EQ(flag(), "1");
+
+    ASSERT_EQ(exam.dw_2->GetRow(), second);
+    sqlca.ExecuteImmediate("create trigger refuse_book before insert on t_error "
+                           "begin select raise(abort, 'database or disk is full'); end");
+    sqlca.ExecuteImmediate("delete from t_error");
+    answer = exam.dw_2->GetItemString(second, "answer");
+    click(Left(answer, 1) == "1" ? exam.cb_5 : exam.cb_4);
+    expectRefusedBox("database or disk is full");
+    EXPECT_EQ(flag(), "1");
+    sqlca.ExecuteImmediate("drop trigger refuse_book");
+    exam.f_display(static_cast<int>(second));
+    click(Left(answer, 1) == "1" ? exam.cb_5 : exam.cb_4);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(flag(), "2");
+    EXPECT_EQ(count("select count(*) from t_error"), 1);
 }
 
 } // namespace

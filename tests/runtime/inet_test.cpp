@@ -1,10 +1,13 @@
 // GetURL through the page fetcher: a page reaches the receiver, no answer
-// leaves it untouched; the browser strip shows what the fetcher brings.
+// leaves it untouched; the browser strip shows what the fetcher brings and
+// opens only the links of its page that lead to web pages.
 #include "runtime/net/browserstrip.h"
 #include "runtime/net/inet.h"
+#include "runtime/ui/urlopener.h"
 #include "runtime/ui/window.h"
 
 #include <QCoreApplication>
+#include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -108,6 +111,51 @@ TEST_F(Fetching, BrowserStripReadsThePageInItsCharset)
         EXPECT_EQ(view->toPlainText(), QString::fromUtf8(c.shown.data(), static_cast<qsizetype>(c.shown.size())))
             << c.what;
     }
+    Close(strip);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A click on a link of the page, where the strip shows it: a link to a web
+// page opens in the desktop's browser, a relative one on the page's site;
+// a link to a file, a mail address, a script or another program's handler
+// opens nothing, whatever the page says.
+TEST_F(Fetching, BrowserStripOpensOnlyLinksToWebPages)
+{
+    const struct {
+        const char *href;
+        const char *opened; // "" for nothing
+    } cases[] = {
+        {"http://www.weituo-lianxi.example/a.html", "http://www.weituo-lianxi.example/a.html"},
+        {"HTTPS://bbs.weituo-lianxi.example/read-7-0.html", "https://bbs.weituo-lianxi.example/read-7-0.html"},
+        {"more/b.html", "http://www.weituo-lianxi.example/news/more/b.html"},
+        {"//www.weituo-jiakao.example/", "http://www.weituo-jiakao.example/"},
+        {"file:///etc/passwd", ""},
+        {"FILE:/home", ""},
+        {"mailto:kefu@weituo-lianxi.example", ""},
+        {"javascript:alert(1)", ""},
+        {"smb://server/share/setup.exe", ""},
+        {"ms-settings:privacy", ""},
+        {"x-launch:run?program=sh", ""},
+        {"http:///etc/passwd", ""},
+    };
+    std::vector<String> opened;
+    SetUrlOpener([&](const String &url) { opened.push_back(url); });
+    Open(strip);
+    strip->ole_web.Resize(2000, 400);
+    auto *view = static_cast<QTextBrowser *>(strip->ole_web.widget());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.href);
+        answer = Blob(std::string("<p>news <a href=\"") + c.href + "\">read more</a></p>");
+        strip->ole_web.Navigate("http://www.weituo-lianxi.example/news/index.html");
+        const QTextCursor link = view->document()->find("read more");
+        ASSERT_FALSE(link.isNull());
+        QTextCursor middle(view->document());
+        middle.setPosition(link.selectionStart() + 3);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(middle).center());
+        EXPECT_EQ(opened, std::string(c.opened).empty() ? std::vector<String>{} : std::vector<String>{c.opened});
+        opened.clear();
+    }
+    SetUrlOpener(nullptr);
     Close(strip);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

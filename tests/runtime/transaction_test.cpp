@@ -125,6 +125,90 @@ TEST_F(TransactionTest, WriteGroupCommitsOnceAndKeepsTheLastOutcome)
     EXPECT_EQ(n, 2);
 }
 
+// Statements in an AllOrNothing group are stored together or not at all:
+// without Commit, a failed statement takes back those before it and keeps
+// its reason; a refused commit takes everything back; inside a WriteGroup
+// the group is a savepoint that takes back only its own statements.
+TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
+{
+    auto rows = [&] {
+        long n = -1;
+        t.SelectInto("select count(*) from t_mno", {}, n);
+        return n;
+    };
+    {
+        AllOrNothing group(t);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 1)");
+        t.Commit(); // the group commits, not the script
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 2)");
+        EXPECT_EQ(t.SQLCode, -1);
+    }
+    EXPECT_EQ(t.SQLCode, -1);
+    EXPECT_NE(t.SQLErrText.find("UNIQUE"), std::string::npos);
+    EXPECT_EQ(rows(), 0);
+
+    {
+        AllOrNothing group(t);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 1)");
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (2, 2)");
+        EXPECT_TRUE(group.Commit());
+        EXPECT_EQ(t.SQLCode, 0);
+    }
+    EXPECT_EQ(rows(), 2);
+
+    // A commit the database refuses (a deferred constraint, checked only
+    // there) takes everything back and leaves no transaction open.
+    t.ExecuteImmediate("pragma foreign_keys = on");
+    t.ExecuteImmediate("create table parent (id integer primary key)");
+    t.ExecuteImmediate("create table child (pid references parent (id) deferrable initially deferred)");
+    {
+        AllOrNothing group(t);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
+        t.ExecuteImmediate("insert into child values (9)");
+        EXPECT_EQ(t.SQLCode, 0);
+        EXPECT_FALSE(group.Commit());
+        EXPECT_EQ(t.SQLCode, -1);
+        EXPECT_NE(t.SQLErrText.find("FOREIGN KEY"), std::string::npos);
+    }
+    EXPECT_EQ(rows(), 2);
+    t.ExecuteImmediate("insert into t_mno (id, mno) values (6, 6)"); // commits by itself
+    Transaction other;
+    other.DBParm = db.dbParm();
+    other.Connect();
+    long seen = 0;
+    other.SelectInto("select count(*) from t_mno", {}, seen);
+    EXPECT_EQ(seen, 3);
+    t.ExecuteImmediate("delete from t_mno where id = 6");
+
+    {
+        WriteGroup outer(t);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
+        {
+            AllOrNothing group(t);
+            t.ExecuteImmediate("insert into t_mno (id, mno) values (4, 4)");
+        }
+        AllOrNothing group(t);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (5, 5)");
+        EXPECT_TRUE(group.Commit());
+    }
+    std::vector<long> ids;
+    for (const Row &r : t.Query("select id from t_mno order by id").rows)
+        ids.push_back(static_cast<long>(r[0].toLongLong()));
+    EXPECT_EQ(ids, (std::vector<long>{1, 2, 3, 5}));
+}
+
+// A connection commits durably: the journal is deleted at a commit and the
+// folder is synced after it (synchronous EXTRA), read back from the
+// connection the program uses.
+TEST_F(TransactionTest, CommitsAreSyncedThroughTheFolder)
+{
+    String synchronous, journal;
+    t.SelectInto("pragma synchronous", {}, synchronous);
+    t.SelectInto("pragma journal_mode", {}, journal);
+    EXPECT_EQ(synchronous, "3"); // EXTRA
+    EXPECT_EQ(journal, "delete");
+}
+
 TEST_F(TransactionTest, QueryGivesTypedValues)
 {
     const ResultSet rs = t.Query("select mno, tx, null, 1.5 from t_tk005 where mno = 4");

@@ -132,6 +132,33 @@ TEST(BankBuild, MakebankKeepsAnExistingDatabase)
     EXPECT_FALSE(fs::exists(out + "x"));
 }
 
+// In a folder whose name code page 936 cannot write, makebank builds the
+// database and reads its figures back, given the path whole or relative.
+TEST(BankBuild, MakebankWorksInAFolderOutsideCodePage936)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString() + "/" + u8(u8"mk ö");
+    fs::create_directories(folder);
+    const std::string makebank = MAKEBANK;
+    const std::string out = folder + "/vqb005.dat";
+    ASSERT_EQ(std::system((makebank + " --data " TEST_BANK_DIR " --images " SOURCE_DIR "/resources/images --out '" +
+                           out + "' >/dev/null")
+                              .c_str()),
+              0);
+    for (const std::string &stats : {"'" + out + "'", std::string("vqb005.dat")}) {
+        SCOPED_TRACE(stats);
+        const std::string command = "cd '" + folder + "' && " + makebank + " --stats " + stats + " 2>&1";
+        FILE *pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string output;
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe))
+            output += buffer;
+        EXPECT_EQ(pclose(pipe), 0) << output;
+        EXPECT_EQ(output.rfind("questions 16\n", 0), 0u) << output;
+    }
+}
+
 TEST(BankBuild, SyntheticBankDrawsOneHundredPerGroup)
 {
     const bank::Bank b = bank::SyntheticBank(1000);

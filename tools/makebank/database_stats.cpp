@@ -5,13 +5,23 @@
 #include "app/of_decrypt.h"
 #include "exam/paper_building.h"
 #include "runtime/db/transaction.h"
+#include "runtime/file/native_path.h"
+
+#include <filesystem>
 
 namespace bank {
 
 std::vector<std::string> DatabaseStats(const std::string &file)
 {
+    // The connect string holds code-page-936 text, which has no code for
+    // some characters of folder names ("mk ö"): the folder's native name is
+    // remembered, as the trainer remembers its own, so that the connection
+    // opens the file by it.
+    const std::filesystem::path path = std::filesystem::absolute(file);
+    runtime::RememberNativeFolder(path.parent_path().string() + "/");
     runtime::Transaction db;
-    db.DBParm = "ConnectString='PWD=" + of_decrypt_reg(kStoredPassword) + ";dbq=" + runtime::FromUtf8(file) + "'";
+    db.DBParm = "ConnectString='PWD=" + of_decrypt_reg(kStoredPassword) + ";dbq=" + runtime::FromUtf8(path.string()) +
+                "'";
     db.Connect();
     if (db.SQLCode != 0)
         throw std::runtime_error(file + ": " + runtime::ToUtf8(db.SQLErrText));

@@ -131,6 +131,11 @@ sqlite3 *OpenDatabase(const std::string &file, const String &password, bool crea
         sqlite3_close(db);
         return nullptr;
     }
+    // A commit ends by deleting the journal. Until the folder that held it
+    // is synced too, a power cut can bring the journal back, and the next
+    // start rolls the commit back from it: EXTRA syncs the folder after the
+    // delete, so a committed answer stays committed.
+    sqlite3_exec(db, "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr);
     sqlite3_busy_timeout(db, 2000);
     return db;
 }
@@ -359,6 +364,66 @@ WriteGroup::~WriteGroup()
     if (sqlite3_exec(t_.db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
         t_.failFromDatabase();
         sqlite3_exec(t_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+}
+
+AllOrNothing::AllOrNothing(Transaction &t) : t_(t)
+{
+    ++t_.groupDepth_;
+    if (!t_.requireConnection()) {
+        failure_ = t_.SQLErrText;
+        return;
+    }
+    // Inside a transaction already (a WriteGroup's), a savepoint of its own.
+    outermost_ = sqlite3_get_autocommit(t_.db_) != 0;
+    if (sqlite3_exec(t_.db_, outermost_ ? "BEGIN" : "SAVEPOINT all_or_nothing", nullptr, nullptr, nullptr) !=
+        SQLITE_OK) {
+        t_.failFromDatabase();
+        failure_ = t_.SQLErrText;
+        return;
+    }
+    open_ = true;
+}
+
+AllOrNothing::~AllOrNothing()
+{
+    if (open_)
+        takeBack();
+    --t_.groupDepth_;
+}
+
+bool AllOrNothing::Commit()
+{
+    if (!open_ || !t_.db_) { // never begun, or disconnected since
+        t_.fail(-1, open_ ? String("Transaction not connected") : failure_);
+        open_ = false;
+        return false;
+    }
+    if (sqlite3_exec(t_.db_, outermost_ ? "COMMIT" : "RELEASE all_or_nothing", nullptr, nullptr, nullptr) !=
+        SQLITE_OK) {
+        t_.failFromDatabase();
+        takeBack();
+        return false;
+    }
+    open_ = false;
+    failure_ = "Transaction already committed";
+    t_.succeed(0);
+    return true;
+}
+
+// Takes back everything since the start, keeping SQLCode and SQLErrText; a
+// failed commit may have rolled the transaction back already.
+void AllOrNothing::takeBack()
+{
+    open_ = false;
+    failure_ = t_.SQLErrText;
+    if (!t_.db_ || sqlite3_get_autocommit(t_.db_))
+        return;
+    if (outermost_) {
+        sqlite3_exec(t_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    } else {
+        sqlite3_exec(t_.db_, "ROLLBACK TO all_or_nothing", nullptr, nullptr, nullptr);
+        sqlite3_exec(t_.db_, "RELEASE all_or_nothing", nullptr, nullptr, nullptr);
     }
 }
 

@@ -87,6 +87,7 @@ public:
 
 private:
     friend class WriteGroup;
+    friend class AllOrNothing;
     bool selectFirstRow(const String &sql, const std::vector<Value> &params, Row &row);
     bool requireConnection();
     void succeed(long rows);
@@ -120,6 +121,33 @@ public:
 private:
     Transaction &t_;
     bool began_ = false;
+};
+
+// Makes the statements a script issues from here up to Commit one database
+// transaction, so that they are stored together or not at all: a program
+// killed halfway, a full disk or a power cut leaves either every one of them
+// or none. The script's own Commit calls inside do nothing; the group
+// commits at Commit. A group that ends without Commit (a statement failed
+// and the script gave up) takes back everything it holds, and SQLCode and
+// SQLErrText still tell the failure.
+class AllOrNothing {
+public:
+    explicit AllOrNothing(Transaction &t);
+    ~AllOrNothing();
+    AllOrNothing(const AllOrNothing &) = delete;
+    AllOrNothing &operator=(const AllOrNothing &) = delete;
+
+    // Stores the statements. False when the database refused the commit:
+    // then none of them is stored, and SQLCode and SQLErrText tell why.
+    bool Commit();
+
+private:
+    void takeBack();
+
+    Transaction &t_;
+    bool open_ = false;      // begun, not yet committed or taken back
+    bool outermost_ = false; // a transaction of its own, not a savepoint in one
+    String failure_;         // why Commit cannot store anything once not open
 };
 
 // Opens a database file with a password (the connect code's own step, also

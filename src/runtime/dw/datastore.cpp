@@ -244,9 +244,9 @@ bool DataStore::writeRow(Transaction &t, const RowData &row, bool remove)
     return true;
 }
 
-long DataStore::Update()
+long DataStore::Update(bool accept, bool resetFlags)
 {
-    if (AcceptText() != 1 || !transaction_ || object_.updateTable().empty() || object_.keyColumns().empty())
+    if ((accept && AcceptText() != 1) || !transaction_ || object_.updateTable().empty() || object_.keyColumns().empty())
         return -1;
     Transaction &t = *transaction_;
     t.Execute("savepoint datawindow_update");
@@ -273,7 +273,8 @@ long DataStore::Update()
     t.Execute("release datawindow_update");
     if (t.SQLCode != 0)
         return -1;
-    ResetUpdate();
+    if (resetFlags)
+        ResetUpdate();
     return 1;
 }
 

@@ -55,7 +55,10 @@ public:
     // Writes deleted, changed and new rows back to the update table, all in
     // one go: 1 when every statement succeeded (the statuses are then
     // cleared), -1 when any failed (nothing is written, the statuses stay).
-    long Update();
+    // With resetFlags false the statuses stay after a success too, for a
+    // caller whose transaction may still take the writes back; it calls
+    // ResetUpdate once they are committed.
+    long Update(bool accept = true, bool resetFlags = true);
     // Forgets all changes: rows count as retrieved and unchanged.
     long ResetUpdate();
     // Takes over text being typed into the control; the data store has none.

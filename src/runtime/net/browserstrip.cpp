@@ -13,8 +13,16 @@ BrowserStrip::BrowserStrip(ControlParent &parent, const String &name) : Control(
 {
     browser()->setOpenLinks(false);
     browser()->setFrameStyle(QFrame::NoFrame);
-    QObject::connect(browser(), &QTextBrowser::anchorClicked, this,
-                     [](const QUrl &link) { OpenUrl(FromQString(link.toString())); });
+    // The page comes over the network and may have been tampered with: a
+    // link opens only when it leads to a web page. One that would open a
+    // file, write a mail or start another program is ignored. A link given
+    // relative to the page leads to a page of the same site.
+    QObject::connect(browser(), &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
+        const QUrl target = QUrl(ToQString(url_)).resolved(link);
+        const QString scheme = target.scheme().toLower();
+        if ((scheme == "http" || scheme == "https") && !target.host().isEmpty())
+            OpenUrl(FromQString(target.toString()));
+    });
 }
 
 QTextBrowser *BrowserStrip::browser() const { return static_cast<QTextBrowser *>(widget()); }

@@ -1,5 +1,6 @@
 // Browser strip: a light HTML view of one page, fetched through the page
-// fetcher; a link in it opens in the desktop's browser.
+// fetcher; a link in it to a web page (http or https) opens in the
+// desktop's browser, any other link does nothing.
 #pragma once
 
 #include "runtime/ui/control.h"
