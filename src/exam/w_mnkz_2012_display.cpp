@@ -13,6 +13,7 @@ namespace {
 
 constexpr long kGrey = RGB(194, 194, 194);
 constexpr long kCyan = RGB(0, 255, 255);
+constexpr long kRed = RGB(255, 0, 0);
 
 // The sign of a one-digit answer: a letter, or √ and × for true/false.
 String answerSign(const String &as_tx, const String &as_digit)
@@ -56,12 +57,13 @@ void w_mnkz_2012::f_display(int ai_currentrow)
     cb_1.SetEnabled(ai_currentrow != 1);
     cb_2.SetEnabled(ai_currentrow != 100);
 
-    // 4. Every cell grey but those judged wrong, which keep their red.
+    // 4. Every cell grey but those judged wrong, which are red: a question
+    // judged wrong and shown again turns back from cyan to red once another
+    // is shown, so that only the question on screen is cyan.
     for (long i = 1; i <= 100; ++i) {
-        if (i <= ll_rows && dw_2->GetItemString(i, "errorflag") == "2")
-            continue;
+        const bool lb_wrong = i <= ll_rows && dw_2->GetItemString(i, "errorflag") == "2";
         dw_1->Modify("t_" + String(i) + ".background.mode=0");
-        dw_1->Modify("t_" + String(i) + ".background.color='" + String(kGrey) + "'");
+        dw_1->Modify("t_" + String(i) + ".background.color='" + String(lb_wrong ? kRed : kGrey) + "'");
     }
 
     // 5. The question shown is the row the buttons act on.

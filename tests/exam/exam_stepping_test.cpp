@@ -10,9 +10,13 @@
 #include "exam/w_jj_enter.h"
 #include "exam/w_open_error.h"
 #include "runtime/dw/picture.h"
+#include "runtime/dw/render.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QTimer>
+
+#include <map>
 
 using namespace runtime;
 
@@ -143,6 +147,39 @@ TEST_F(Stepping, WrongAnswerGoesRedIntoForcedStudyWithTheClockStopped)
     next();
     EXPECT_EQ(modals.seen.size(), 2u);
     EXPECT_EQ(w->dw_2->GetItemString(row, "errorflag"), "2");
+}
+
+// Only the question on screen is cyan on the card: a question judged wrong
+// and shown again from the card turns red again once another is shown.
+TEST_F(Stepping, OneCyanCellAfterAWrongQuestionIsShownAgain)
+{
+    for (long row : {1, 2}) {
+        answer(row, wrong(row));
+        next();
+    }
+    ASSERT_EQ(modals.seen.size(), 2u);
+    // The colours of the hundred cells, read at their centres in the drawn card.
+    auto colours = [&] {
+        const QImage image = w->dw_1->grab().toImage();
+        std::map<QRgb, int> count;
+        for (int n = 1; n <= 100; ++n) {
+            const QRect box = ObjectRect(*w->dw_1->dataObject().object("t_" + String(n)), 0);
+            ++count[image.pixelColor(box.center().x(), box.top() + 2).rgb()];
+        }
+        return count;
+    };
+    const QRgb cyan = qRgb(0, 255, 255), red = qRgb(255, 0, 0);
+    for (const char *cellName : {"t_1", "t_101"}) { // a click on the number or on the answer
+        w->dw_1.clicked.Trigger(0, 0, 1, String(cellName));
+        EXPECT_EQ(w->dw_2->GetRow(), 1);
+        auto shown = colours();
+        EXPECT_EQ(shown[cyan], 1);
+        EXPECT_EQ(shown[red], 1);
+        w->dw_1.clicked.Trigger(0, 0, 1, String("t_57"));
+        shown = colours();
+        EXPECT_EQ(shown[cyan], 1) << cellName;
+        EXPECT_EQ(shown[red], 2) << cellName;
+    }
 }
 
 TEST_F(Stepping, ClearedMultipleChoiceIsJudgedWrongAndTheLastRowStays)

@@ -4,11 +4,13 @@
 #include "exam_fixture.h"
 
 #include "app/of_decrypt.h"
+#include "runtime/dw/render.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/units.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <map>
 #include <set>
 
@@ -246,6 +248,31 @@ TEST_F(Exam, DisplayShowsPicturesAndTheCardTakesClicks)
     w.f_display(100);
     EXPECT_FALSE(w.cb_2.Enabled());
     EXPECT_TRUE(w.cb_1.Enabled());
+}
+
+// The four letters of a multiple-choice answer show inside their cell: the
+// card stays white between the cells beside them.
+TEST_F(Exam, AnAnswerOfFourLettersStaysInItsCell)
+{
+    auto &w = open();
+    const long row = firstRowOfType(w, "0");
+    ASSERT_GT(row, 0);
+    w.f_display(static_cast<int>(row));
+    for (Qt::Key k : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4})
+        QTest::keyClick(w.cb_jj.widget(), k);
+    ASSERT_EQ(cell(w, row + 100, "text"), "ABCD");
+
+    const QImage image = w.dw_1->grab().toImage();
+    auto box = [&](long n) { return ObjectRect(*w.dw_1->dataObject().object("t_" + String(n)), 0); };
+    const QRect cellBox = box(row), answer = box(row + 100);
+    int ink = 0;
+    for (int y = answer.top(); y <= answer.bottom(); ++y) {
+        EXPECT_EQ(image.pixelColor(cellBox.left() - 1, y), QColor(Qt::white)) << "row " << y;
+        EXPECT_EQ(image.pixelColor(cellBox.right() + 1, y), QColor(Qt::white)) << "row " << y;
+        for (int x = answer.left(); x <= answer.right(); ++x)
+            ink += image.pixelColor(x, y).lightness() < 100;
+    }
+    EXPECT_GT(ink, 30);
 }
 
 TEST_F(Exam, ACellJudgedWrongKeepsItsRed)

@@ -5,9 +5,11 @@
 
 #include "paper_fixture.h"
 #include "runtime/dw/print.h"
+#include "runtime/dw/render.h"
 #include "runtime/ui/messagebox.h"
 #include "runtime/ui/units.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QProcess>
@@ -157,6 +159,54 @@ TEST_F(ScoreSheet, ExitStoresNothing)
     w_print->cb_2.clicked.Trigger();
     EXPECT_FALSE(w_print.IsValid());
     EXPECT_EQ(Saved().size(), 0u);
+}
+
+// What the sheet shows: a long work unit stays inside its field, cut at its
+// end; the field being typed into keeps its underline, and once the focus
+// has gone to a button the field shows the value stored, underlined.
+TEST_F(ScoreSheet, ALongUnitStaysInItsFieldAndFieldsKeepTheirUnderline)
+{
+    OpenScoreSheet(95);
+    DataWindow &dw = *w_print->dw_1;
+    dw.window()->activateWindow(); // the focus moves as in a window the learner works in
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dw.window()));
+    Type({ToQString("张三"), "11010519491231002X", QString(40, QChar(0x9A7E))}); // now in the date
+    auto *editor = dw.findChild<QLineEdit *>();
+    ASSERT_TRUE(editor->isVisible());
+    // A field's box in the control, inside the control's lowered frame.
+    auto field = [&](const char *name) { return ObjectRect(*dw.dataObject().object(name), 0).translated(2, 2); };
+    auto dark = [](const QImage &image, const QRect &box) {
+        int n = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                n += image.pixelColor(x, y).lightness() < 160;
+        return n;
+    };
+    auto underlined = [&](const QImage &image, const char *name) {
+        const QRect f = field(name);
+        return dark(image, QRect(f.left(), f.bottom(), f.width(), 1)) == f.width();
+    };
+
+    QImage image = dw.grab().toImage();
+    EXPECT_TRUE(underlined(image, "mdate")); // under the edit
+    const QRect unit = field("dw");
+    EXPECT_GT(dark(image, QRect(unit.right() - 3, unit.top(), 4, unit.height() - 1)), 0);
+    EXPECT_EQ(dark(image, QRect(unit.right() + 1, unit.top(), dw.width() - 3 - unit.right(), unit.height())), 0);
+
+    QTest::mouseClick(w_print->cb_3.widget(), Qt::LeftButton);
+    ASSERT_EQ(Saved().size(), 1u);
+    EXPECT_FALSE(editor->isVisible());
+    image = dw.grab().toImage();
+    for (const char *name : {"name", "sfzh", "dw", "mdate"}) {
+        EXPECT_TRUE(underlined(image, name)) << name;
+        EXPECT_GT(dark(image, field(name).adjusted(0, 0, 0, -1)), 0) << name;
+    }
+
+    // Back in the sheet by the keyboard, the edit goes on in the date.
+    dw.setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->geometry().top(), field("mdate").top());
+    EXPECT_EQ(FromQString(editor->text()), Saved()[0][2].toString());
 }
 
 } // namespace

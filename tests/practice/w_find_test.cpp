@@ -4,6 +4,8 @@
 #include "practice/w_find.h"
 #include "test_windows.h"
 
+#include <QImage>
+
 using namespace runtime;
 
 namespace {
@@ -52,6 +54,30 @@ TEST_F(FindDialog, AcceptsOneToTheMaximumAndRefusesTheRest)
             EXPECT_EQ(b.text, "输入有误,应该在1到50之内!");
         }
     }
+}
+
+// The number shown comes up selected, so digits typed at once replace it.
+TEST_F(FindDialog, DigitsTypedAtOnceReplaceTheNumberShown)
+{
+    int highlighted = -1;
+    WhenOpen(::w_find, [&highlighted] {
+        QWidget *field = ::w_find->em_1.widget();
+        field->window()->activateWindow(); // as the window system does with a new window
+        ASSERT_TRUE(QTest::qWaitForWindowActive(field->window()));
+        const QImage shot = field->grab().toImage();
+        const QRgb selection = field->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+        highlighted = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                highlighted += shot.pixel(x, y) == selection;
+        QTest::keyClicks(field, "57");
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    message.DoubleParm = -1;
+    OpenWithParm(::w_find, String("12-100"));
+    EXPECT_GT(highlighted, 20);
+    EXPECT_EQ(message.DoubleParm, 57);
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(FindDialog, EnterChecksAsTheButtonDoes)

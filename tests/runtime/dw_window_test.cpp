@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QProcess>
@@ -505,6 +507,76 @@ TEST(DataWindowPaint, PicturesByNameAndByExpression)
     EXPECT_EQ(image.pixelColor(UnitsToPixelsX(36), UnitsToPixelsY(32)), QColor(Qt::blue));
     EXPECT_EQ(image.pixelColor(UnitsToPixelsX(300), UnitsToPixelsY(50)), QColor(Qt::green));
     EXPECT_NE(std::find(asked.begin(), asked.end(), String("images\\tevral_7.jpg")), asked.end());
+}
+
+// The box of the ink (pixels darker than mid-grey) inside a box in pixels,
+// and the ink in one column of it.
+QRect inkBox(const QImage &image, const QRect &box)
+{
+    QRect ink;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (image.pixelColor(x, y).lightness() < 160)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// One-line texts paint inside their objects only. Each is drawn twice: in an
+// object with room to spare, and in the object it must fit.
+TEST(DataWindowPaint, OneLineTextsPaintInsideTheirObjectsAndShowWhole)
+{
+    const QString dotted = QStringLiteral(".MMMMMM.");
+    const QString unit = QStringLiteral("北京市海淀区某某机动车驾驶员培训学校第一分校");
+    const QString date = QStringLiteral("2026年12月11日");
+    QFont arial("Arial");
+    arial.setPixelSize(19); // 14 pt
+    arial.setWeight(QFont::Bold);
+    // A little too wide: nine tenths of its width in our font.
+    const int narrow = PixelsToUnitsX(static_cast<int>(QFontMetricsF(arial).horizontalAdvance(dotted) * 0.9));
+
+    DataObject d("d_fit");
+    d.column("a", ColumnType::Char, 1).bandHeight(Band::Detail, 1200).background(Colors::White);
+    d.text("roomy_dotted", Band::Detail, 40, 20, 2000, 160, FromQString(dotted)).font("Arial", 14, 700);
+    d.text("dotted", Band::Detail, 40, 240, narrow, 112, FromQString(dotted)).font("Arial", 14, 700).align(Alignment::Center);
+    d.text("unit", Band::Detail, 40, 440, 1426, 112, FromQString(unit)).font("Arial", 14, 700);
+    d.text("roomy_date", Band::Detail, 40, 640, 800, 200, FromQString(date)).font("宋体", 9);
+    d.text("date", Band::Detail, 40, 900, 379, 48, FromQString(date)).font("宋体", 9); // as in the status bar
+    DataWindow dw;
+    dw.SetDataObject(d);
+    dw.Resize(2400, 1200);
+    dw.InsertRow(0);
+    const QImage image = grab(dw);
+    auto box = [&](const char *name) { return ObjectRect(*dw.dataObject().object(name), 0); };
+
+    // Nothing outside the objects.
+    QImage outside = image;
+    {
+        QPainter blank(&outside);
+        for (const char *name : {"roomy_dotted", "dotted", "unit", "roomy_date", "date"})
+            blank.fillRect(box(name), Qt::white);
+    }
+    EXPECT_TRUE(inkBox(outside, outside.rect()).isNull());
+
+    // A little too wide: drawn narrower, whole: the full stops at both ends show,
+    // low dots and not the cut strokes of an M.
+    const QRect dots = inkBox(image, box("dotted"));
+    ASSERT_FALSE(dots.isNull());
+    for (int x : {dots.left(), dots.right()}) {
+        const QRect column = inkBox(image, QRect(x, dots.top(), 1, dots.height()));
+        EXPECT_LE(column.height(), dots.height() / 3) << "column " << x;
+    }
+    EXPECT_GE(dots.width(), box("dotted").width() * 8 / 10);
+
+    // Far too long: cut at the object's right edge.
+    const QRect cut = inkBox(image, box("unit"));
+    EXPECT_GE(cut.right(), box("unit").right() - 2);
+
+    // Taller and wider in our font than its object: moved up and drawn
+    // narrower, every row of its ink shown.
+    const QRect roomy = inkBox(image, box("roomy_date"));
+    const QRect tight = inkBox(image, box("date"));
+    EXPECT_EQ(tight.height(), roomy.height());
+    EXPECT_GT(roomy.width(), box("date").width());
 }
 
 } // namespace

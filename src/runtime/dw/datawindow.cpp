@@ -234,21 +234,33 @@ void DataWindow::focusInEvent(QFocusEvent *event)
     QWidget::focusInEvent(event);
     if (getfocus)
         getfocus();
+    // The edit goes on in the column it was in, else starts in the first.
     const auto columns = tabColumns();
-    if (event->reason() != Qt::MouseFocusReason && !columns.empty() && GetRow() > 0)
-        startEdit(GetRow(), columns.front());
+    if (event->reason() != Qt::MouseFocusReason && !columns.empty() && GetRow() > 0) {
+        const bool known = std::find(columns.begin(), columns.end(), editColumn_) != columns.end();
+        startEdit(GetRow(), known ? editColumn_ : columns.front());
+    }
 }
 
 bool DataWindow::ownsFocus(QWidget *widget) const { return widget == this || widget == editor_; }
 
+void DataWindow::focusLeft(Qt::FocusReason reason)
+{
+    if (ownsFocus(QApplication::focusWidget()))
+        return;
+    // The field shows the value taken over, painted as the other fields
+    // are, once the focus has gone to another control; it stays while the
+    // window is merely inactive or a pop-up menu is open.
+    if (AcceptText() == 1 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        editor_->hide();
+    if (losefocus)
+        losefocus();
+}
+
 void DataWindow::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
-    if (ownsFocus(QApplication::focusWidget()))
-        return;
-    AcceptText();
-    if (losefocus)
-        losefocus();
+    focusLeft(event->reason());
 }
 
 bool DataWindow::eventFilter(QObject *watched, QEvent *event)
@@ -264,10 +276,8 @@ bool DataWindow::eventFilter(QObject *watched, QEvent *event)
                 AcceptText();
                 return true;
             }
-        } else if (event->type() == QEvent::FocusOut && !ownsFocus(QApplication::focusWidget())) {
-            AcceptText();
-            if (losefocus)
-                losefocus();
+        } else if (event->type() == QEvent::FocusOut) {
+            focusLeft(static_cast<QFocusEvent *>(event)->reason());
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -298,7 +308,8 @@ bool DataWindow::startEdit(long row, const String &column)
         const bool sameItem = editor_->isVisible() && editRow_ == row && editColumn_ == o->name();
         editRow_ = row;
         editColumn_ = o->name();
-        editor_->setGeometry(ObjectRect(*o, band.top).translated(frameWidth(), frameWidth()));
+        // Inside the column's border, which stays drawn while it edits.
+        editor_->setGeometry(ObjectInsideRect(*o, band.top).translated(frameWidth(), frameWidth()));
         if (!sameItem) {
             QFont font(ToQString(o->get("font.face")));
             const long height = Long(o->get("font.height"));

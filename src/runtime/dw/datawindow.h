@@ -101,6 +101,8 @@ private:
     void closeEdit();
     std::vector<String> tabColumns() const;
     bool ownsFocus(QWidget *widget) const;
+    // The focus left the control or its edit field for the reason given.
+    void focusLeft(Qt::FocusReason reason);
 
     int x_ = 0, y_ = 0, width_ = 0, height_ = 0;
     bool border_ = false;

@@ -63,6 +63,19 @@ struct ParsedObject {
     // measured once per device resolution when the font is fixed.
     int lineSpacing(const QPainter &painter) const;
 
+    // Where a one-line text goes in the object, as the painter measured it
+    // for the text, font and resolution it last drew: drawn as the font
+    // places it, or narrowed by scale from left (pixels from the object's
+    // left edge) with its baseline that far below the object's top.
+    struct LineFit {
+        QString text;
+        QFont font;
+        int dpi = 0;
+        bool natural = true;
+        double scale = 1, left = 0, baseline = 0;
+    };
+    mutable std::optional<LineFit> lineFit;
+
 private:
     std::optional<QFont> fixedFont_;
     mutable int spacingDpi_ = -1;

@@ -6,9 +6,11 @@
 #include "runtime/dw/row_context.h"
 #include "runtime/ui/units.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace runtime {
@@ -117,6 +119,60 @@ QString contentOf(const DataStore &store, const DrawObject &o, const ParsedObjec
     }
 }
 
+// The narrowest a one-line text is drawn to fit its object: our fonts run up
+// to a fifth wider than the ones the objects were sized for. A text longer
+// than that allows is cut at its object's edge, as a long entry in a field is.
+constexpr double kNarrowest = 0.75;
+
+// How a one-line text in the painter's font fits a box of the given size.
+// A text a little too wide for its object is drawn narrower to show whole;
+// one whose ink would pass the object's bottom moves up as far as its ink
+// allows, since our fonts also run taller.
+ParsedObject::LineFit fitLine(const QPainter &p, const QSize &box, int alignment, const QString &text)
+{
+    ParsedObject::LineFit fit{text, p.font(), p.device() ? p.device()->logicalDpiY() : 0};
+    if (text.contains(QLatin1Char('\n')))
+        return fit;
+    const QFontMetricsF metrics(p.font(), p.device());
+    const double advance = metrics.horizontalAdvance(text);
+    if (advance > box.width() && advance * kNarrowest <= box.width())
+        fit.scale = box.width() / advance;
+    const double ascent = std::ceil(metrics.ascent());
+    fit.baseline = ascent;
+    if (ascent + metrics.descent() > box.height()) {
+        const QRectF ink = metrics.tightBoundingRect(text);
+        if (ascent + std::ceil(ink.bottom()) > box.height())
+            fit.baseline = std::max(std::ceil(-ink.top()), box.height() - std::ceil(ink.bottom()));
+    }
+    fit.natural = fit.scale == 1 && fit.baseline == ascent;
+    const double width = advance * fit.scale;
+    if (alignment & Qt::AlignRight)
+        fit.left = box.width() - width;
+    else if (alignment & Qt::AlignHCenter)
+        fit.left = (box.width() - width) / 2;
+    return fit;
+}
+
+// A one-line text in its object, never painting outside the object. The
+// fit is measured once for the object's text and font.
+void drawOneLine(QPainter &p, const ParsedObject &o, const QRect &r, int alignment, const QString &text)
+{
+    const int dpi = p.device() ? p.device()->logicalDpiY() : 0;
+    if (!o.lineFit || o.lineFit->text != text || o.lineFit->dpi != dpi || !(o.lineFit->font == p.font()))
+        o.lineFit = fitLine(p, r.size(), alignment, text);
+    const ParsedObject::LineFit &fit = *o.lineFit;
+    if (fit.natural) {
+        p.drawText(r, alignment | Qt::AlignTop, text); // clipped to the object
+        return;
+    }
+    p.save();
+    p.setClipRect(r, Qt::IntersectClip);
+    p.translate(r.left() + fit.left, r.top() + fit.baseline);
+    p.scale(fit.scale, 1);
+    p.drawText(QPointF(0, 0), text);
+    p.restore();
+}
+
 // fontSet: the font last given to the painter in this band; setting the
 // same font again for the next text is skipped (it costs a font resolution).
 void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const PlacedBand &band,
@@ -165,11 +221,12 @@ void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const
         const QColor color = ColorFromNumber(s.color.number(store, row));
         p.setPen(color.isValid() ? color : QColor(Qt::black));
         const int h = s.alignment == 1 ? Qt::AlignRight : s.alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-        // A text wraps only where its object has room for a second line;
-        // a one-line object lets a slightly wider or taller font run over
-        // its edges rather than lose characters.
-        const bool roomForLines = r.height() >= 2 * s.lineSpacing(p);
-        p.drawText(r, h | Qt::AlignTop | (roomForLines ? Qt::TextWordWrap : Qt::TextDontClip), content);
+        // A text wraps only where its object has room for a second line.
+        // Either way it paints inside its object only.
+        if (r.height() >= 2 * s.lineSpacing(p))
+            p.drawText(r, h | Qt::AlignTop | Qt::TextWordWrap, content);
+        else
+            drawOneLine(p, s, r, h, content);
     }
     drawBorder(p, r, s.border);
 }
@@ -182,6 +239,17 @@ String ResolveProperty(const DataStore &store, const DrawObject &object, const S
 }
 
 QRect ObjectRect(const DrawObject &o, int bandTop) { return rectOf(Parsed(o), bandTop); }
+
+QRect ObjectInsideRect(const DrawObject &o, int bandTop)
+{
+    const ParsedObject &s = Parsed(o);
+    const QRect r = rectOf(s, bandTop);
+    switch (s.border) {
+    case 0: return r;
+    case 4: return r.adjusted(0, 0, 0, -1); // above the underline
+    default: return r.adjusted(1, 1, -1, -1);
+    }
+}
 
 std::vector<PlacedBand> PlaceBands(const DataStore &store, int viewHeight, long scrollPosition)
 {

@@ -44,6 +44,9 @@ String ResolveProperty(const DataStore &store, const DrawObject &object, const S
 // The object's box in pixels for a band whose top is at bandTop (units).
 QRect ObjectRect(const DrawObject &object, int bandTop);
 
+// The part of that box inside the object's border, where its text shows.
+QRect ObjectInsideRect(const DrawObject &object, int bandTop);
+
 // The name of the topmost object at a point (pixels) of a placed band, ""
 // when none.
 String ObjectAt(const DataStore &store, const PlacedBand &band, const QPoint &point);

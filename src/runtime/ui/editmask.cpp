@@ -1,5 +1,6 @@
 #include "runtime/ui/editmask.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -10,14 +11,27 @@ namespace runtime {
 
 // Hands the field's key presses to its keydown event, and the arrow keys
 // of a spin field to its stepping; keeps the arrow buttons at the field's
-// right edge as it changes size.
+// right edge as it changes size; selects the field's text when the field
+// gets the focus other than by a click, so that what is typed first
+// replaces it.
 class FieldFilter : public QObject {
 public:
     FieldFilter(QObject *parent, EditMask &field) : QObject(parent), field_(field) {}
-    bool eventFilter(QObject *, QEvent *e) override
+    bool eventFilter(QObject *watched, QEvent *e) override
     {
         if (e->type() == QEvent::Resize)
             field_.placeArrows();
+        if (e->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<const QFocusEvent &>(*e).reason();
+            if (reason == Qt::MouseFocusReason || reason == Qt::PopupFocusReason)
+                return false;
+            // The field places its cursor as it takes the focus; the
+            // selection comes after that.
+            auto *edit = static_cast<QLineEdit *>(watched);
+            edit->event(e);
+            edit->selectAll();
+            return true;
+        }
         if (e->type() != QEvent::KeyPress)
             return false;
         const auto &k = static_cast<const QKeyEvent &>(*e);
