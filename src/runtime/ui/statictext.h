@@ -22,6 +22,10 @@ public:
 protected:
     StaticText(ControlParent &parent, const String &name, ClickableLabel *label);
     ClickableLabel *label() const;
+    // A disabled static text keeps its own text colour: texts are disabled
+    // so that the pointer reaches what lies under them, and the colour they
+    // show then is the one their owner gives them.
+    void applyColors() override;
 
 private:
     String text_;
