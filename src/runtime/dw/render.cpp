@@ -1,6 +1,7 @@
 #include "runtime/dw/render.h"
 
 #include "runtime/dw/colors.h"
+#include "runtime/dw/condensed_text.h"
 #include "runtime/dw/parsed_object.h"
 #include "runtime/dw/picture.h"
 #include "runtime/dw/row_context.h"
@@ -169,6 +170,14 @@ void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const
         // a one-line object lets a slightly wider or taller font run over
         // its edges rather than lose characters.
         const bool roomForLines = r.height() >= 2 * s.lineSpacing(p);
+        if (!roomForLines) {
+            // Narrowed a little where our font is wider than the layout's.
+            QFont fitted = CondensedToFit(*fontSet, content, r.width());
+            if (!(fitted == *fontSet)) {
+                p.setFont(fitted);
+                fontSet = std::move(fitted);
+            }
+        }
         p.drawText(r, h | Qt::AlignTop | (roomForLines ? Qt::TextWordWrap : Qt::TextDontClip), content);
     }
     drawBorder(p, r, s.border);
