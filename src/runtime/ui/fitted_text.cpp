@@ -87,6 +87,9 @@ std::pair<int, int> InkRows(const QFont &font, const QString &text)
 
 void FittedTextLabel::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = contentsRect();
     const QString text = WithLineSeparators(this->text());
     if (text.isEmpty())
         return;
@@ -97,7 +100,7 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLeadingIncluded(true);
-        line.setLineWidth(width());
+        line.setLineWidth(area.width());
     }
     layout.endLayout();
     if (layout.lineCount() == 0)
@@ -111,7 +114,7 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
     }
     const double em = QFontInfo(font()).pixelSize();
     const LinePlacement place =
-        PlaceLines(layout.lineCount(), height(), first.ascent(), first.height(), ink_.first, ink_.second, em);
+        PlaceLines(layout.lineCount(), area.height(), first.ascent(), first.height(), ink_.first, ink_.second, em);
     for (int i = 0; i < layout.lineCount(); ++i) {
         QTextLine line = layout.lineAt(i);
         // A line that includes its leading draws its baseline that much
@@ -121,9 +124,8 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
         line.setPosition({0, place.firstBaseline + i * place.pitch - base});
     }
 
-    QPainter painter(this);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    layout.draw(&painter, {0, 0});
+    layout.draw(&painter, area.topLeft());
 }
 
 } // namespace runtime

@@ -18,6 +18,8 @@ StaticText::StaticText(ControlParent &parent, const String &name, ClickableLabel
     applyColors();
 }
 
+void StaticText::SetBorderStyle(BorderStyle style) { ApplyBorderStyle(*label(), style); }
+
 void StaticText::applyColors()
 {
     Control::applyColors();

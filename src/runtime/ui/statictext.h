@@ -2,6 +2,7 @@
 #pragma once
 
 #include "runtime/ui/alignment.h"
+#include "runtime/ui/borderstyle.h"
 #include "runtime/ui/control.h"
 
 namespace runtime {
@@ -15,6 +16,8 @@ public:
     const String &Text() const { return text_; }
     void SetText(const String &text);
     void SetAlignment(Alignment alignment);
+    // The text is drawn inside the border.
+    void SetBorderStyle(BorderStyle style);
 
     Event<> clicked{this, "clicked"};
     Event<> doubleclicked{this, "doubleclicked"};
