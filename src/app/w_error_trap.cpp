@@ -87,6 +87,7 @@ w_error_trap::w_error_trap() : Window("w_error_trap")
     dw_error->SetDataObject(d_system_error());
     dw_error->SetBorder(true);
     dw_error->SetVScrollBar(true);
+    dw_error->SetHScrollBar(true);
     dw_error.SetTabOrder(10);
 
     gb_1.Move(41, 804);

@@ -82,6 +82,7 @@ void QuestionWindow::createControls(const Design &design)
     link.underline = true;
     cb_tieba.SetFont(link);
     cb_tieba.SetBackColor(kButtonFace);
+    cb_tieba.SetBorderStyle(BorderStyle::Raised);
     cb_tieba.SetURL(kMakerForum);
 
     CommandButton *buttons[] = {&cb_frist, &cb_forward, &cb_next, &cb_last, &cb_find,
@@ -146,6 +147,7 @@ void QuestionWindow::createControls(const Design &design)
     st_1.SetFont(arial(11, true));
     st_1.SetTextColor(RGB(0, 0, 255));
     st_1.SetBackColor(kWhite);
+    st_1.SetAlignment(design.headerAlignment);
 
     place(dw_1, 832, 20, 1966, 400);
     dw_1->SetDataObject(d_kzmn());

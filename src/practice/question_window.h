@@ -29,6 +29,7 @@ public:
         int counterX, counterY, counterWidth; // st_wzyz, the answered and unanswered count
         int counterPoints;                    // its bold Arial
         int questionTitlePoints;              // the bold Arial of gb_1's title
+        runtime::Alignment headerAlignment = runtime::Alignment::Left; // st_1
     };
 
     // Shows question ai_currentrow and makes it the current row of dw_1.

@@ -20,6 +20,7 @@ const QuestionWindow::Design kDesign{
     .explanationX = 55, .explanationY = 2496,
     .counterX = 41, .counterY = 2672, .counterWidth = 1605, .counterPoints = 20,
     .questionTitlePoints = 22,
+    .headerAlignment = Alignment::Center,
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/w_error_trap.h"
 #include "app/w_setup.h"
 #include "app/f_error_trap.h"
+#include "app/f_ts.h"
 #include "runtime/error.h"
 #include "runtime/mail/mail.h"
 #include "runtime/print/printjob.h"
@@ -23,10 +24,13 @@
 #include <QFile>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QApplication>
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 using namespace runtime;
 
@@ -54,10 +58,13 @@ public:
         };
         cb_library.clicked = [] { throw std::runtime_error("disk full"); };
         cb_odd.clicked = [] { throw 42; };
+        // The answer-string helper asked to insert into a full answer.
+        cb_helper.clicked = [] { f_ts("1234", "3"); };
     }
     DataWindowControl dw_1{*this, "dw_1"};
     CommandButton cb_read{*this, "cb_read"};
     CommandButton cb_ok{*this, "cb_ok"};
+    CommandButton cb_helper{*this, "cb_helper"};
     CommandButton cb_library{*this, "cb_library"};
     CommandButton cb_odd{*this, "cb_odd"};
     int started = 0, finished = 0;
@@ -245,6 +252,61 @@ TEST_F(ErrorReport, ForcedErrorIsLoggedShownAndTheProgramGoesOnAfterContinue)
     EXPECT_FALSE(w_setup.IsValid());
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(halts.empty());
+}
+
+// A line in a function the script called is reported under that function's
+// name, so the line number belongs to what the report names.
+TEST_F(ErrorReport, AHelperThatFailsIsNamedWithItsOwnLine)
+{
+    String shownObject, shownEvent, shownLine;
+    whenReportOpens([&](class w_error_trap &w) {
+        shownObject = w.dw_error->GetItemString(1, "object");
+        shownEvent = w.dw_error->GetItemString(1, "event");
+        shownLine = w.dw_error->GetItemString(1, "line");
+        click(w.cb_continue);
+    });
+    click(w_probe->cb_helper);
+    EXPECT_EQ(reportsSeen, 1);
+    EXPECT_EQ(shownObject, "f_ts");
+    EXPECT_EQ(shownEvent, "f_ts");
+    const auto lines = splitLines(log());
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(Mid(lines[6], 19), "w_probe");
+    EXPECT_EQ(Mid(lines[7], 19), "f_ts");
+    EXPECT_EQ(Mid(lines[8], 19), "f_ts");
+    EXPECT_EQ(Mid(lines[9], 19), shownLine);
+    // The line is the helper's own that raised the error.
+    std::istringstream source(readFile(SOURCE_DIR "/src/app/f_ts.cpp"));
+    std::string text;
+    for (long line = Long(shownLine); line > 0 && std::getline(source, text);)
+        --line;
+    EXPECT_NE(text.find("Raise("), std::string::npos) << shownLine;
+}
+
+// The report scrolls sideways too when what it shows is wider than its view:
+// the horizontal bar stays away while the report fits.
+TEST_F(ErrorReport, TheReportHasAHorizontalScrollBarWhenItIsWiderThanItsView)
+{
+    bool barWhileItFits = true, barWhenNarrow = false;
+    int scrolled = -1;
+    whenReportOpens([&](class w_error_trap &w) {
+        auto horizontalBar = [&] {
+            for (QScrollBar *bar : w.dw_error->findChildren<QScrollBar *>())
+                if (bar->orientation() == Qt::Horizontal)
+                    return bar->isVisible();
+            return false;
+        };
+        barWhileItFits = horizontalBar();
+        w.dw_error.Resize(1200, 764);
+        barWhenNarrow = horizontalBar();
+        w.dw_error->SetHorizontalScrollPosition(400);
+        scrolled = w.dw_error->HorizontalScrollPosition();
+        click(w.cb_continue);
+    });
+    click(w_probe->cb_read);
+    EXPECT_FALSE(barWhileItFits);
+    EXPECT_TRUE(barWhenNarrow);
+    EXPECT_EQ(scrolled, 400);
 }
 
 // The buttons' "&" marks their access keys: it is not drawn (the caption

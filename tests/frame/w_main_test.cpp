@@ -6,9 +6,11 @@
 #include "frame/w_main.h"
 #include "app/w_error_trap.h"
 #include "app/w_setup.h"
+#include "ink.h"
 #include "running_program.h"
 #include "runtime/dw/picture.h"
 #include "runtime/ui/clock.h"
+#include "runtime/ui/units.h"
 #include "runtime/win32/ownerdraw.h"
 #include "runtime/win32/shapes.h"
 
@@ -321,4 +323,76 @@ TEST_F(Frame, ItsMenuRendererHasNothingRegisteredSoRequestsChangeNothing)
     w_main->ue_drawitem.Trigger(0, drawLease.number());
     DeleteDC(draw.hdc);
     EXPECT_EQ(image.pixelColor(25, 10), QColor(Qt::blue));
+}
+
+// The columns of a row band of a picture that hold ink, from left to right,
+// as runs: a glyph or a few glyphs each.
+static std::vector<std::pair<int, int>> InkRuns(const QImage &image, int left, int right, int top, int bottom)
+{
+    const QColor face = Face(image, QRect(left, top, right - left + 1, bottom - top + 1));
+    std::vector<std::pair<int, int>> runs;
+    for (int x = left; x <= right; ++x) {
+        bool ink = false;
+        for (int y = top; y <= bottom && !ink; ++y) {
+            const QColor c = image.pixelColor(x, y);
+            ink = std::abs(c.red() - face.red()) + std::abs(c.green() - face.green()) +
+                      std::abs(c.blue() - face.blue()) > 150;
+        }
+        if (ink && (runs.empty() || runs.back().second != x - 1))
+            runs.push_back({x, x});
+        else if (ink)
+            runs.back().second = x;
+    }
+    return runs;
+}
+
+// The mean difference in grey between two pictures of one size.
+static double GreyDistance(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return sum / (a.width() * a.height());
+}
+
+// A date with a two-digit month and day shows whole inside its field, clear
+// of the weekday beside it.
+TEST_F(Frame, TheStatusBarShowsALongDateWholeBesideTheWeekday)
+{
+    SetDateTimeSource([] { return String("2026-12-11 03:49:00"); }); // a Friday
+    start();
+    SetDateTimeSource(nullptr);
+    DataWindow &bar = *w_main->dw_frame_status_bar;
+    ASSERT_EQ(bar.Describe("Evaluate('day + weekname', 1)"), "2026年12月11日星期五");
+    const int top = UnitsToPixelsY(12), bottom = UnitsToPixelsY(60) - 1;
+    const int dayLeft = UnitsToPixelsX(1618), dayRight = UnitsToPixelsX(1618 + 379) - 1;
+    const int weekLeft = UnitsToPixelsX(2030), weekRight = UnitsToPixelsX(2030 + 160) - 1;
+    const QImage shown = bar.grab().toImage();
+    const auto runs = InkRuns(shown, dayLeft - 4, weekRight, top, bottom);
+    ASSERT_FALSE(runs.empty());
+    // The date's ink ends inside its field, and a blank column parts it from
+    // the weekday's.
+    std::vector<std::pair<int, int>> date, week;
+    for (const auto &run : runs)
+        (run.first < weekLeft ? date : week).push_back(run);
+    ASSERT_FALSE(date.empty());
+    ASSERT_FALSE(week.empty());
+    EXPECT_GE(date.front().first, dayLeft);
+    EXPECT_LE(date.back().second, dayRight);
+    EXPECT_LT(date.back().second + 1, week.front().first);
+
+    // The date is whole, not cut at its field's edge: it looks like the date
+    // drawn where it has room, narrowed to the width it takes, far more than
+    // like that date cut off at the same width.
+    bar.Modify("weekname.visible=0 login_date.visible=0 day.width=1200");
+    const QImage roomyBar = bar.grab().toImage();
+    const auto roomy = InkRuns(roomyBar, dayLeft - 4, weekRight, top, bottom);
+    const int width = date.back().second - dayLeft + 1;
+    const QImage seen = shown.copy(dayLeft, top, width, bottom - top + 1);
+    const QImage whole = roomyBar.copy(dayLeft, top, roomy.back().second - dayLeft + 1, bottom - top + 1);
+    ASSERT_GT(whole.width(), seen.width());
+    const double narrowed = GreyDistance(seen, whole.scaled(seen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const double cut = GreyDistance(seen, whole.copy(0, 0, seen.width(), seen.height()));
+    EXPECT_LT(narrowed * 2, cut) << narrowed << " " << cut;
 }

@@ -2,15 +2,17 @@
 // the practice window and the review window alike: after a click on an
 // answer the cross or the tick is drawn beside the options (read back from
 // the window's pixels), and every click on the link opens the forum thread
-// of the question then on screen. The pointer moves and clicks as the
-// window system delivers it.
+// of the question then on screen; the header line and the link as drawn.
+// The pointer moves and clicks as the window system delivers it.
 #include "practice_fixture.h"
 
 #include "app/maker.h"
+#include "ink.h"
 #include "pointer.h"
 #include "practice/w_tclx.h"
 #include "review/w_error.h"
 #include "review/w_error_select.h"
+#include "runtime/ui/colors.h"
 #include "runtime/ui/urlopener.h"
 
 #include <QImage>
@@ -133,6 +135,40 @@ TEST_P(QuestionScreen, TheForumLinkOpensTheThreadOfTheQuestionOnScreenEveryClick
     pointAndClick(w->cb_tieba);
     EXPECT_EQ(opened, (std::vector<std::string>{threadOf(1), threadOf(2)}));
     EXPECT_NE(threadOf(1), threadOf(2));
+}
+
+// The header line stands where its window puts it: centred in the review
+// window, from the left in the practice window. "本题解析" is a raised patch,
+// lit along its top and left edges, shaded along its bottom and right, with
+// its blue text inside.
+TEST_P(QuestionScreen, TheHeaderLineAndTheForumLinkAsDrawn)
+{
+    QCoreApplication::processEvents();
+    const QImage header = w->st_1.widget()->grab().toImage();
+    const QColor face = Face(header);
+    int left = header.width(), right = -1;
+    for (int y = 0; y < header.height(); ++y)
+        for (int x = 0; x < header.width(); ++x)
+            if (!InkIs(header.pixelColor(x, y), face)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    ASSERT_GE(right, left);
+    const int spaceRight = header.width() - 1 - right;
+    if (GetParam() == "review")
+        EXPECT_NEAR(left, spaceRight, 3) << left << " " << spaceRight;
+    else
+        EXPECT_LT(left, 4);
+
+    const QImage link = w->cb_tieba.widget()->grab().toImage();
+    const int w1 = link.width() - 1, h1 = link.height() - 1;
+    EXPECT_EQ(link.pixelColor(w1 / 2, 0), QColor(Qt::white));
+    EXPECT_EQ(link.pixelColor(0, h1 / 2), QColor(Qt::white));
+    EXPECT_LT(qGray(link.pixelColor(w1 / 2, h1).rgb()), 180);
+    EXPECT_LT(qGray(link.pixelColor(w1, h1 / 2).rgb()), 180);
+    const QRect inside = link.rect().adjusted(2, 2, -2, -2);
+    EXPECT_EQ(Face(link, inside), ToQColor(kButtonFace));
+    EXPECT_TRUE(InkIs(Ink(link, inside), QColor(0, 0, 255)));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWindows, QuestionScreen, testing::Values("practice", "review"),

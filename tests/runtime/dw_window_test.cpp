@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -308,6 +309,63 @@ TEST(DataWindowScroll, RowsScrollAndTheReportTickCycles)
     dw.Reset();
     dw.InsertRow(0);
     EXPECT_EQ(dw.Describe("DataWindow.VerticalScrollMaximum"), "0");
+}
+
+// Whether a column of the picture, between two rows, holds dark ink.
+bool InkInColumns(const QImage &image, int left, int right, int top, int bottom)
+{
+    for (int x = std::max(0, left); x <= std::min(right, image.width() - 1); ++x)
+        for (int y = top; y <= bottom; ++y)
+            if (qGray(image.pixel(x, y)) < 100)
+                return true;
+    return false;
+}
+
+// Objects wider than the control show a horizontal scroll bar where the
+// control has one; scrolled, the view shows the objects further right, and
+// a click finds the object drawn under it.
+TEST(DataWindowScroll, ObjectsWiderThanTheControlScrollSideways)
+{
+    DataWindow dw;
+    dw.SetDataObject(card());
+    dw.Modify("t_3.x='1100'"); // the third number, far to the right
+    dw.InsertRow(0);
+    dw.Resize(700, 520);
+    dw.show();
+    auto horizontalBar = [&]() -> QScrollBar * {
+        for (QScrollBar *bar : dw.findChildren<QScrollBar *>())
+            if (bar->orientation() == Qt::Horizontal)
+                return bar;
+        return nullptr;
+    };
+    ASSERT_NE(horizontalBar(), nullptr);
+    EXPECT_FALSE(horizontalBar()->isVisible()); // without one, nothing scrolls sideways
+    dw.SetHorizontalScrollPosition(300);
+    EXPECT_EQ(dw.HorizontalScrollPosition(), 0);
+
+    dw.SetHScrollBar(true);
+    ASSERT_TRUE(horizontalBar()->isVisible());
+    EXPECT_EQ(horizontalBar()->geometry().bottom(), dw.height() - 1);
+    const int cellTop = UnitsToPixelsY(40), cellBottom = UnitsToPixelsY(40 + 92) - 1;
+    EXPECT_TRUE(InkInColumns(grab(dw), 0, UnitsToPixelsX(18 + 119), cellTop, cellBottom)); // "1"
+
+    // Dragged to the end: the right edge of the third cell is the view's.
+    horizontalBar()->setValue(horizontalBar()->maximum());
+    const int scrolled = dw.HorizontalScrollPosition();
+    EXPECT_EQ(scrolled, 1100 + 119 - PixelsToUnitsX(dw.width()));
+    const QImage image = grab(dw);
+    const int third = UnitsToPixelsX(1100 - scrolled);
+    EXPECT_TRUE(InkInColumns(image, third, third + UnitsToPixelsX(119), cellTop, cellBottom));
+    EXPECT_FALSE(InkInColumns(image, 0, UnitsToPixelsX(18 + 119 - scrolled), cellTop, cellBottom)); // "1" gone
+    String clicked;
+    dw.clicked = [&](int, int, long, const String &object) { clicked = object; };
+    dw.clickAt(QPoint(third + UnitsToPixelsX(60), UnitsToPixelsY(60)));
+    EXPECT_EQ(clicked, "t_3");
+
+    // Wide enough again: the bar goes and the view stands at the left.
+    dw.Resize(1400, 520);
+    EXPECT_FALSE(horizontalBar()->isVisible());
+    EXPECT_EQ(dw.HorizontalScrollPosition(), 0);
 }
 
 // A sheet like the score sheet: fields the learner types into, in tab order.

@@ -88,7 +88,15 @@ public:
 };
 GlobalWindow<w_nobody> nobody; // never opened
 
-int raiseLine = 0, itemLine = 0, nullScriptLine = 0;
+int raiseLine = 0, itemLine = 0, nullScriptLine = 0, helperLine = 0, memberLine = 0;
+
+// A function of the program that scripts call, as the answer-string helpers.
+String f_helper(const String &as_string)
+{
+    helperLine = __LINE__ + 1;
+    Raise(ErrorNumber::ArrayBoundaryExceeded);
+    return as_string;
+}
 
 class w_lines : public Window {
 public:
@@ -103,10 +111,19 @@ public:
             ds.GetItemString(5, "no_such_column");
         };
         cb_null.clicked = [] { nobody->SetTitle("?"); }; nullScriptLine = __LINE__;
+        cb_helper.clicked = [] { f_helper("1234"); };
+        cb_member.clicked = [this] { f_member(); };
+    }
+    void f_member()
+    {
+        memberLine = __LINE__ + 1;
+        ds.GetItemString(1, "a");
     }
     CommandButton cb_raise{*this, "cb_raise"};
     CommandButton cb_item{*this, "cb_item"};
     CommandButton cb_null{*this, "cb_null"};
+    CommandButton cb_helper{*this, "cb_helper"};
+    CommandButton cb_member{*this, "cb_member"};
     DataStore ds;
 };
 GlobalWindow<w_lines> lines;
@@ -152,7 +169,9 @@ TEST_F(Scripts, RuntimeErrorEndsItsScriptAndReachesSystemError)
 
 // The report names the program's line that failed: where the script raised
 // the error or called what refused, or, for an object found missing inside
-// the runtime, the script's own line.
+// the runtime, the script's own line. A line in a function the script called
+// comes with that function's name, so that the line belongs to what the
+// report names: a function of the program's own, or one of the window's.
 TEST_F(Scripts, TheErrorNamesTheProgramLineThatFailed)
 {
     std::vector<ErrorObject> seen;
@@ -161,8 +180,14 @@ TEST_F(Scripts, TheErrorNamesTheProgramLineThatFailed)
     lines->cb_raise.clicked.Trigger();
     lines->cb_item.clicked.Trigger();
     lines->cb_null.clicked.Trigger();
+    lines->cb_helper.clicked.Trigger();
+    lines->cb_member.clicked.Trigger();
     Close(lines);
-    ASSERT_EQ(seen.size(), 3u);
+    ASSERT_EQ(seen.size(), 5u);
+    for (const ErrorObject &e : seen)
+        EXPECT_EQ(e.WindowMenu, "w_lines");
+    EXPECT_EQ(seen[0].Object, "cb_raise");
+    EXPECT_EQ(seen[0].ObjectEvent, "clicked");
     EXPECT_EQ(seen[0].Number, static_cast<int>(ErrorNumber::DivideByZero));
     EXPECT_EQ(seen[0].Line, raiseLine);
     EXPECT_EQ(seen[1].Number, static_cast<int>(ErrorNumber::InvalidRowOrColumn));
@@ -170,6 +195,13 @@ TEST_F(Scripts, TheErrorNamesTheProgramLineThatFailed)
     EXPECT_EQ(seen[2].Number, static_cast<int>(ErrorNumber::NullObjectReference));
     EXPECT_EQ(seen[2].Object, "cb_null");
     EXPECT_EQ(seen[2].Line, nullScriptLine);
+    EXPECT_EQ(seen[3].Number, static_cast<int>(ErrorNumber::ArrayBoundaryExceeded));
+    EXPECT_EQ(seen[3].Object, "f_helper");
+    EXPECT_EQ(seen[3].ObjectEvent, "f_helper");
+    EXPECT_EQ(seen[3].Line, helperLine);
+    EXPECT_EQ(seen[4].Object, "w_lines");
+    EXPECT_EQ(seen[4].ObjectEvent, "f_member");
+    EXPECT_EQ(seen[4].Line, memberLine);
 }
 
 TEST_F(Scripts, WithoutAHandlerTheErrorShowsInAPlainBox)

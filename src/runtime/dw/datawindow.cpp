@@ -5,6 +5,7 @@
 #include "runtime/ui/units.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -16,11 +17,17 @@
 namespace runtime {
 
 DataWindow::DataWindow(QWidget *parent)
-    : QWidget(parent), scrollBar_(new QScrollBar(Qt::Vertical, this)), editor_(new QLineEdit(this))
+    : QWidget(parent), scrollBar_(new QScrollBar(Qt::Vertical, this)),
+      hscrollBarWidget_(new QScrollBar(Qt::Horizontal, this)), editor_(new QLineEdit(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     scrollBar_->hide();
+    hscrollBarWidget_->hide();
+    connect(hscrollBarWidget_, &QScrollBar::valueChanged, this, [this](int value) {
+        if (!syncing_)
+            SetHorizontalScrollPosition(value);
+    });
     editor_->hide();
     editor_->setFrame(false);
     editor_->installEventFilter(this);
@@ -68,6 +75,35 @@ void DataWindow::SetVScrollBar(bool shown)
     contentChanged();
 }
 
+void DataWindow::SetHScrollBar(bool shown)
+{
+    hscrollBar_ = shown;
+    contentChanged();
+}
+
+void DataWindow::SetHorizontalScrollPosition(int position)
+{
+    const int maximum = std::max(0, contentWidthUnits() - viewWidthUnits());
+    position = std::clamp(position, 0, maximum);
+    if (position == hscroll_)
+        return;
+    hscroll_ = position;
+    syncScrollBar();
+    objectsChanged();
+}
+
+int DataWindow::contentWidthUnits() const
+{
+    int right = 0;
+    for (const DrawObject &o : dataObject().objects()) {
+        if (o.kind() == ObjectKind::Line)
+            right = std::max({right, static_cast<int>(Long(o.get("x1"))), static_cast<int>(Long(o.get("x2")))});
+        else
+            right = std::max(right, static_cast<int>(Long(o.get("x")) + Long(o.get("width"))));
+    }
+    return right;
+}
+
 long DataWindow::Print()
 {
     AcceptText();
@@ -80,7 +116,11 @@ int DataWindow::viewWidthUnits() const
     return PixelsToUnitsX(std::max(0, width() - 2 * frameWidth() - bar));
 }
 
-int DataWindow::viewHeightUnits() const { return PixelsToUnitsY(std::max(0, height() - 2 * frameWidth())); }
+int DataWindow::viewHeightUnits() const
+{
+    const int bar = hscrollBarWidget_->isVisibleTo(this) ? hscrollBarWidget_->height() : 0;
+    return PixelsToUnitsY(std::max(0, height() - 2 * frameWidth() - bar));
+}
 
 int DataWindow::visibleDetailHeight() const
 {
@@ -90,16 +130,32 @@ int DataWindow::visibleDetailHeight() const
 
 void DataWindow::syncScrollBar()
 {
-    const long maximum = VerticalScrollMaximum();
     syncing_ = true;
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    scrollBar_->setGeometry(width() - frameWidth() - bar, frameWidth(), bar, std::max(0, height() - 2 * frameWidth()));
+    const int f = frameWidth();
+    // Each bar takes room from the other's view: settle which show first.
+    for (int pass = 0; pass < 2; ++pass) {
+        scrollBar_->setVisible(vscrollBar_ && VerticalScrollMaximum() > 0);
+        hscrollBarWidget_->setVisible(hscrollBar_ && contentWidthUnits() > viewWidthUnits());
+    }
+    const int vbar = scrollBar_->isVisibleTo(this) ? bar : 0;
+    const int hbar = hscrollBarWidget_->isVisibleTo(this) ? bar : 0;
+
+    const long maximum = VerticalScrollMaximum();
+    scrollBar_->setGeometry(width() - f - bar, f, bar, std::max(0, height() - 2 * f - hbar));
     scrollBar_->setRange(0, static_cast<int>(maximum));
     scrollBar_->setPageStep(std::max(1, visibleDetailHeight()));
     const int detail = dataObject().bandHeight(Band::Detail);
     scrollBar_->setSingleStep(detail > 0 && detail <= visibleDetailHeight() ? detail : 64);
     scrollBar_->setValue(static_cast<int>(VerticalScrollPosition()));
-    scrollBar_->setVisible(vscrollBar_ && maximum > 0);
+
+    const int across = std::max(0, contentWidthUnits() - viewWidthUnits());
+    hscroll_ = hscrollBarWidget_->isVisibleTo(this) ? std::min(hscroll_, across) : 0;
+    hscrollBarWidget_->setGeometry(f, height() - f - bar, std::max(0, width() - 2 * f - vbar), bar);
+    hscrollBarWidget_->setRange(0, across);
+    hscrollBarWidget_->setPageStep(std::max(1, viewWidthUnits()));
+    hscrollBarWidget_->setSingleStep(64);
+    hscrollBarWidget_->setValue(hscroll_);
     syncing_ = false;
 }
 
@@ -111,6 +167,8 @@ void DataWindow::contentChanged()
 
 void DataWindow::objectsChanged()
 {
+    if (hscrollBar_)
+        syncScrollBar(); // the objects' width may have changed
     // Painting waits for the event loop, so the changes of a whole script
     // show in one paint.
     if (editor_->isVisible()) {
@@ -149,8 +207,21 @@ void DataWindow::paintEvent(QPaintEvent *)
     const int f = frameWidth();
     p.translate(f, f);
     const int w = viewWidthUnits(), h = viewHeightUnits();
-    p.setClipRect(QRect(0, 0, UnitsToPixelsX(w), UnitsToPixelsY(h)));
-    PaintBands(p, *this, PlaceBands(*this, h, VerticalScrollPosition()), w, h);
+    if (hscroll_ == 0) {
+        p.setClipRect(QRect(0, 0, UnitsToPixelsX(w), UnitsToPixelsY(h)));
+        PaintBands(p, *this, PlaceBands(*this, h, VerticalScrollPosition()), w, h);
+        return;
+    }
+    // Scrolled sideways: the bands are drawn from the scroll position on,
+    // into the view alone.
+    QImage view(UnitsToPixelsX(w), UnitsToPixelsY(h), QImage::Format_RGB32);
+    view.fill(palette().color(QPalette::Base));
+    {
+        QPainter vp(&view);
+        vp.translate(-UnitsToPixelsX(hscroll_), 0);
+        PaintBands(vp, *this, PlaceBands(*this, h, VerticalScrollPosition()), w + hscroll_, h);
+    }
+    p.drawImage(0, 0, view);
 }
 
 void DataWindow::resizeEvent(QResizeEvent *)
@@ -166,7 +237,7 @@ void DataWindow::resizeEvent(QResizeEvent *)
 
 DataWindow::Hit DataWindow::hitTest(const QPoint &point) const
 {
-    const QPoint local = point - QPoint(frameWidth(), frameWidth());
+    const QPoint local = point - QPoint(frameWidth() - UnitsToPixelsX(hscroll_), frameWidth());
     const int h = viewHeightUnits();
     const DataObject &d = dataObject();
     const int areaTop = UnitsToPixelsY(d.bandHeight(Band::Header));
@@ -309,7 +380,8 @@ bool DataWindow::startEdit(long row, const String &column)
         editRow_ = row;
         editColumn_ = o->name();
         // Inside the column's border, which stays drawn while it edits.
-        editor_->setGeometry(ObjectInsideRect(*o, band.top).translated(frameWidth(), frameWidth()));
+        editor_->setGeometry(
+            ObjectInsideRect(*o, band.top).translated(frameWidth() - UnitsToPixelsX(hscroll_), frameWidth()));
         if (!sameItem) {
             QFont font(ToQString(o->get("font.face")));
             const long height = Long(o->get("font.height"));

@@ -2,7 +2,8 @@
 //
 // It paints its data object's bands with their rows, repeats the detail
 // band down the control and scrolls it with a vertical scroll bar when the
-// rows do not fit. Columns with a tab order above 0 can be typed into: a
+// rows do not fit, and sideways with a horizontal one when the objects are
+// wider than the control. Columns with a tab order above 0 can be typed into: a
 // click puts an edit field over the column, Tab moves to the next one, and
 // AcceptText (also done by Update) takes the typed text into the row.
 //
@@ -48,6 +49,11 @@ public:
     void SetBorder(bool border);
     // Whether the vertical scroll bar shows when the rows do not fit.
     void SetVScrollBar(bool shown);
+    // Whether the horizontal scroll bar shows when the objects do not fit.
+    void SetHScrollBar(bool shown);
+    // How far the view is scrolled sideways, in horizontal window units.
+    int HorizontalScrollPosition() const { return hscroll_; }
+    void SetHorizontalScrollPosition(int position);
 
     // Prints all rows through the print handler (print.h).
     long Print();
@@ -93,6 +99,8 @@ private:
     int viewWidthUnits() const;
     int viewHeightUnits() const;
     int frameWidth() const { return border_ ? 2 : 0; }
+    // The right edge of the rightmost object, in horizontal window units.
+    int contentWidthUnits() const;
     void placeGeometry();
     void syncScrollBar();
     // Opens the edit field over a column of a row; false when it cannot be typed into.
@@ -107,7 +115,10 @@ private:
     int x_ = 0, y_ = 0, width_ = 0, height_ = 0;
     bool border_ = false;
     bool vscrollBar_ = true;
+    bool hscrollBar_ = false;
+    int hscroll_ = 0;
     QScrollBar *scrollBar_;
+    QScrollBar *hscrollBarWidget_;
     QLineEdit *editor_;
     long editRow_ = 0;
     String editColumn_;

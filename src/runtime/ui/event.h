@@ -45,7 +45,7 @@ public:
     Event &operator=(PlacedScript placed)
     {
         script_ = std::move(placed.script);
-        line_ = static_cast<int>(placed.where.line());
+        where_ = placed.where;
         return *this;
     }
     bool HasScript() const { return static_cast<bool>(script_); }
@@ -58,7 +58,7 @@ public:
             return -1;
         // A copy: the script may replace itself or close its window.
         const Script script = script_;
-        RunScript({owner_->WindowMenuName(), owner_->ClassName(), name_, line_}, [&] { script(args...); });
+        RunScript({owner_->WindowMenuName(), owner_->ClassName(), name_, where_}, [&] { script(args...); });
         return 1;
     }
 
@@ -78,7 +78,7 @@ private:
     PowerObject *owner_;
     const char *name_;
     Script script_;
-    int line_ = 0;
+    std::source_location where_{};
 };
 
 } // namespace runtime

@@ -96,6 +96,9 @@ std::pair<int, int> InkRows(const QFont &font, const QString &text)
 
 void FittedTextLabel::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = contentsRect();
     const QString text = WithLineSeparators(this->text());
     if (text.isEmpty())
         return;
@@ -108,7 +111,7 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
 
     // Only the lines that show whole are laid out, and so drawn: a line cut
     // at the box's foot would read as stray marks under the one above it.
-    const int whole = WholeLines(height(), ink_.first, ink_.second, em);
+    const int whole = WholeLines(area.height(), ink_.first, ink_.second, em);
     QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
     option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
     QTextLayout layout(text, font());
@@ -116,7 +119,7 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLeadingIncluded(true);
-        line.setLineWidth(width());
+        line.setLineWidth(area.width());
         if (layout.lineCount() == whole)
             break;
     }
@@ -126,7 +129,7 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
 
     const QTextLine first = layout.lineAt(0);
     const LinePlacement place =
-        PlaceLines(layout.lineCount(), height(), first.ascent(), first.height(), ink_.first, ink_.second, em);
+        PlaceLines(layout.lineCount(), area.height(), first.ascent(), first.height(), ink_.first, ink_.second, em);
     for (int i = 0; i < layout.lineCount(); ++i) {
         QTextLine line = layout.lineAt(i);
         // A line that includes its leading draws its baseline that much
@@ -136,9 +139,8 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
         line.setPosition({0, place.firstBaseline + i * place.pitch - base});
     }
 
-    QPainter painter(this);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    layout.draw(&painter, {0, 0});
+    layout.draw(&painter, area.topLeft());
 }
 
 } // namespace runtime

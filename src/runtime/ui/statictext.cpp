@@ -1,5 +1,6 @@
 #include "runtime/ui/statictext.h"
 
+#include "runtime/ui/colors.h"
 #include "runtime/ui/fitted_text.h"
 
 namespace runtime {
@@ -14,6 +15,20 @@ StaticText::StaticText(ControlParent &parent, const String &name, ClickableLabel
     label->setWordWrap(true);
     label->onClicked = [this] { clicked.Trigger(); };
     label->onDoubleClicked = [this] { doubleclicked.Trigger(); };
+    applyColors();
+}
+
+void StaticText::SetBorderStyle(BorderStyle style) { ApplyBorderStyle(*label(), style); }
+
+void StaticText::applyColors()
+{
+    Control::applyColors();
+    const QColor text = ToQColor(TextColor());
+    if (!text.isValid())
+        return;
+    QPalette p = widget()->palette();
+    p.setColor(QPalette::Disabled, QPalette::WindowText, text);
+    widget()->setPalette(p);
 }
 
 ClickableLabel *StaticText::label() const { return static_cast<ClickableLabel *>(widget()); }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "runtime/ui/alignment.h"
+#include "runtime/ui/borderstyle.h"
 #include "runtime/ui/control.h"
 
 namespace runtime {
@@ -15,6 +16,8 @@ public:
     const String &Text() const { return text_; }
     void SetText(const String &text);
     void SetAlignment(Alignment alignment);
+    // The text is drawn inside the border.
+    void SetBorderStyle(BorderStyle style);
 
     Event<> clicked{this, "clicked"};
     Event<> doubleclicked{this, "doubleclicked"};
@@ -22,6 +25,10 @@ public:
 protected:
     StaticText(ControlParent &parent, const String &name, ClickableLabel *label);
     ClickableLabel *label() const;
+    // A disabled static text keeps its own text colour: texts are disabled
+    // so that the pointer reaches what lies under them, and the colour they
+    // show then is the one their owner gives them.
+    void applyColors() override;
 
 private:
     String text_;

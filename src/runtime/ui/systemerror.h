@@ -8,6 +8,7 @@
 #include "runtime/text/text.h"
 
 #include <functional>
+#include <source_location>
 
 namespace runtime {
 
@@ -22,16 +23,21 @@ struct ErrorObject {
 };
 extern ErrorObject error;
 
-// Where a script runs, and the line of the program where it is written (0
-// when unknown).
+// Where a script runs, and the place in the program where it is written
+// (line 0 when unknown).
 struct ScriptSite {
     String windowMenu;
     String object;
     String event;
-    int line = 0;
+    std::source_location where{};
 };
 
-// Runs the script; returns false when it ended in a run-time error.
+// Runs the script; returns false when it ended in a run-time error. The
+// error names the script and the program's line that failed; when that line
+// lies in a function the script called rather than in the script itself, the
+// error names that function instead (its class as the object, or the
+// function itself when it belongs to none), so that the line belongs to what
+// the error names.
 bool RunScript(const ScriptSite &site, const std::function<void()> &script);
 
 // Runs fn once no script is running: at once outside scripts, otherwise when

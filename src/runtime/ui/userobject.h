@@ -2,11 +2,10 @@
 // of its own. Its constructor event runs before the window's open event.
 #pragma once
 
+#include "runtime/ui/borderstyle.h"
 #include "runtime/ui/control.h"
 
 namespace runtime {
-
-enum class BorderStyle { None, Box, Raised, Lowered };
 
 class UserObject : public Control, public ControlParent {
 public:
