@@ -176,6 +176,38 @@ TEST_F(DataStoreTest, FailedUpdateWritesNothingAndKeepsChanges)
     EXPECT_EQ(external.Update(), -1); // no update table
 }
 
+TEST_F(DataStoreTest, AnUpdateWhoseCommitIsRefusedLeavesNoTransactionOpen)
+{
+    // Another connection reading keeps the update from committing.
+    Transaction reader;
+    reader.AutoCommit = true;
+    reader.DBParm = db.dbParm();
+    reader.Connect();
+    ASSERT_EQ(reader.SQLCode, 0);
+    reader.Execute("begin");
+    long n = 0;
+    reader.SelectInto("select count(*) from t_cj", {}, n);
+    ASSERT_EQ(n, 3);
+
+    ds.Retrieve();
+    ds.SetItem(1, "cj", 1);
+    EXPECT_EQ(ds.Update(), -1);
+    EXPECT_EQ(t.SQLCode, -1);
+    EXPECT_EQ(ds.GetItemStatus(1, "cj"), ItemStatus::DataModified);
+    reader.Execute("commit");
+
+    // The program's next statement commits by itself, as before the refusal,
+    // and the refused change is gone.
+    t.Execute("insert into t_cj (name, cj) values ('d', '50')");
+    ASSERT_EQ(t.SQLCode, 0);
+    reader.SelectInto("select count(*) from t_cj where name = 'd'", {}, n);
+    EXPECT_EQ(n, 1);
+    reader.SelectInto("select count(*) from t_cj where name = 'a' and cj = 95", {}, n);
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(ds.Update(), 1); // the kept change goes in once the database accepts it
+    EXPECT_EQ(count("name = 'a' and cj = 1"), 1);
+}
+
 TEST_F(DataStoreTest, InsertDeleteAndCurrentRow)
 {
     DataStore s(DataObject("d_ext").column("a", ColumnType::Char, 10).column("n", ColumnType::Number));

@@ -222,6 +222,11 @@ void Transaction::Commit()
     succeed(0);
 }
 
+bool Transaction::InTransaction() const
+{
+    return db_ && !sqlite3_get_autocommit(db_);
+}
+
 void Transaction::Rollback()
 {
     if (!requireConnection())

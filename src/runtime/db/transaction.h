@@ -62,6 +62,9 @@ public:
     void Commit();
     void Rollback();
     bool IsConnected() const { return db_ != nullptr; }
+    // Whether a database transaction is open: a statement now would not
+    // commit by itself.
+    bool InTransaction() const;
 
     // EXECUTE IMMEDIATE of a statement assembled as text.
     void ExecuteImmediate(const String &sql) { Execute(sql); }

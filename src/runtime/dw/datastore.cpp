@@ -249,6 +249,7 @@ long DataStore::Update(bool accept, bool resetFlags)
     if ((accept && AcceptText() != 1) || !transaction_ || object_.updateTable().empty() || object_.keyColumns().empty())
         return -1;
     Transaction &t = *transaction_;
+    const bool ownTransaction = !t.InTransaction();
     t.Execute("savepoint datawindow_update");
     if (t.SQLCode != 0)
         return -1;
@@ -259,20 +260,30 @@ long DataStore::Update(bool accept, bool resetFlags)
     for (const auto &row : rows_)
         if (ok && row.anyModified())
             ok = writeRow(t, row, false);
+    if (ok) {
+        // Outside a transaction, the release commits. A commit the database
+        // refuses (another program's lock, a full disk) may leave the
+        // transaction open, and every later statement of the program would
+        // then wait in it, uncommitted: it is taken back whole, like a
+        // failed write.
+        t.Execute("release datawindow_update");
+        ok = t.SQLCode == 0;
+    }
     if (!ok) {
         const long code = t.SQLCode, dbCode = t.SQLDBCode;
         const String text = t.SQLErrText;
-        t.Execute("rollback to datawindow_update");
-        t.Execute("release datawindow_update");
+        if (ownTransaction && t.InTransaction()) {
+            t.Execute("rollback");
+        } else if (!ownTransaction) {
+            t.Execute("rollback to datawindow_update");
+            t.Execute("release datawindow_update");
+        }
         t.SQLCode = code;
         t.SQLDBCode = dbCode;
         t.SQLErrText = text;
         t.SQLNRows = 0;
         return -1;
     }
-    t.Execute("release datawindow_update");
-    if (t.SQLCode != 0)
-        return -1;
     if (resetFlags)
         ResetUpdate();
     return 1;
