@@ -43,20 +43,8 @@ protected:
     void SetUp() override
     {
         Links::SetUp();
-        if (GetParam() == "practice") {
-            openChooser();
-            click(chooserButton("试卷3"));
-            ASSERT_TRUE(::w_tclx.IsValid());
-            w = &*::w_tclx;
-        } else {
-            // A review of the first question of each type.
-            sqlca.ExecuteImmediate(
-                "insert into t_error (user, mno) select 'kelvadorint', min(mno) from t_tk005 group by tx");
-            Open(::w_error_select);
-            click(::w_error_select->cb_1);
-            ASSERT_TRUE(::w_error.IsValid());
-            w = &*::w_error;
-        }
+        w = openQuestionWindow(GetParam());
+        ASSERT_NE(w, nullptr);
     }
 
     void pointAndClick(Control &c) { pointer::Click(c.widget()); }

@@ -6,6 +6,9 @@
 #include "exam/exam_fixture.h"
 #include "practice/question_window.h"
 #include "practice/w_tc_select11.h"
+#include "practice/w_tclx.h"
+#include "review/w_error.h"
+#include "review/w_error_select.h"
 
 class PracticeTest : public ExamTest {
 protected:
@@ -27,6 +30,22 @@ protected:
     }
 
     static void click(runtime::Control &c) { QTest::mouseClick(c.widget(), Qt::LeftButton); }
+
+    // The practice window on set 试卷3 ("practice"), or the review window over
+    // the first question of each type ("review"); null if it did not open.
+    QuestionWindow *openQuestionWindow(const std::string &which)
+    {
+        if (which == "practice") {
+            openChooser();
+            click(chooserButton("试卷3"));
+            return ::w_tclx.IsValid() ? static_cast<QuestionWindow *>(&*::w_tclx) : nullptr;
+        }
+        sqlca.ExecuteImmediate(
+            "insert into t_error (user, mno) select 'kelvadorint', min(mno) from t_tk005 group by tx");
+        runtime::Open(::w_error_select);
+        click(::w_error_select->cb_1);
+        return ::w_error.IsValid() ? static_cast<QuestionWindow *>(&*::w_error) : nullptr;
+    }
 
     static void press(QuestionWindow &w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
