@@ -119,7 +119,23 @@ void DataWindow::objectsChanged()
         else
             startEdit(editRow_, editColumn_); // follows the row when it scrolls
     }
+    drawn_.extents.clear();
     update();
+}
+
+void DataWindow::objectsRecoloured(const std::vector<const DrawObject *> &objects)
+{
+    // Only where the objects drew, once the last paint has told where.
+    QRegion where;
+    for (const DrawObject *o : objects) {
+        const auto found = drawn_.extents.find(o);
+        if (found == drawn_.extents.end()) {
+            objectsChanged();
+            return;
+        }
+        where += found->second;
+    }
+    update(where.translated(frameWidth(), frameWidth()));
 }
 
 void DataWindow::rowFocusChanged(long row)
@@ -134,7 +150,7 @@ void DataWindow::scrolled(long position)
         scrollvertical(position);
 }
 
-void DataWindow::paintEvent(QPaintEvent *)
+void DataWindow::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Base));
@@ -150,7 +166,8 @@ void DataWindow::paintEvent(QPaintEvent *)
     p.translate(f, f);
     const int w = viewWidthUnits(), h = viewHeightUnits();
     p.setClipRect(QRect(0, 0, UnitsToPixelsX(w), UnitsToPixelsY(h)));
-    PaintBands(p, *this, PlaceBands(*this, h, VerticalScrollPosition()), w, h);
+    drawn_.part = event->region().translated(-f, -f);
+    PaintBands(p, *this, PlaceBands(*this, h, VerticalScrollPosition()), w, h, &drawn_);
 }
 
 void DataWindow::resizeEvent(QResizeEvent *)

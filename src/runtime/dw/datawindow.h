@@ -11,6 +11,7 @@
 #pragma once
 
 #include "runtime/dw/datastore.h"
+#include "runtime/dw/render.h"
 
 #include <QWidget>
 
@@ -80,6 +81,7 @@ protected:
     int visibleDetailHeight() const override;
     void contentChanged() override;
     void objectsChanged() override;
+    void objectsRecoloured(const std::vector<const DrawObject *> &objects) override;
     void rowFocusChanged(long row) override;
     void scrolled(long position) override;
 
@@ -110,6 +112,8 @@ private:
     long editRow_ = 0;
     String editColumn_;
     bool syncing_ = false;
+    // Where the objects drew in the paints since they last moved.
+    DrawnObjects drawn_;
 };
 
 } // namespace runtime

@@ -119,31 +119,41 @@ QString contentOf(const DataStore &store, const DrawObject &o, const ParsedObjec
 
 // fontSet: the font last given to the painter in this band; setting the
 // same font again for the next text is skipped (it costs a font resolution).
-void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const PlacedBand &band,
-                 std::optional<QFont> &fontSet)
+// Returns where the object drew: its box, with a pen's width around lines
+// and rectangles and the text's lines (and a line's height around them, for
+// glyphs that reach past their advance) where a text runs over its box.
+QRect paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const PlacedBand &band,
+                  std::optional<QFont> &fontSet)
 {
     const ParsedObject &s = Parsed(o);
     const long row = band.row;
     if (s.visible.number(store, row) == 0)
-        return;
+        return {};
     if (o.kind() == ObjectKind::Line) {
-        p.setPen(penOf(store, s, row));
-        p.drawLine(px(static_cast<int>(s.x1.number(store, row))), py(band.top + static_cast<int>(s.y1.number(store, row))),
-                   px(static_cast<int>(s.x2.number(store, row))), py(band.top + static_cast<int>(s.y2.number(store, row))));
-        return;
+        const QPen pen = penOf(store, s, row);
+        p.setPen(pen);
+        const QPoint from(px(static_cast<int>(s.x1.number(store, row))),
+                          py(band.top + static_cast<int>(s.y1.number(store, row))));
+        const QPoint to(px(static_cast<int>(s.x2.number(store, row))),
+                        py(band.top + static_cast<int>(s.y2.number(store, row))));
+        p.drawLine(from, to);
+        const int w = pen.width() + 1;
+        return QRect(from, to).normalized().adjusted(-w, -w, w, w);
     }
     const QRect r = rectOf(s, band.top);
     if (o.kind() == ObjectKind::Rectangle) {
         const QColor fill = ColorFromNumber(s.brushColor.number(store, row));
-        p.setPen(penOf(store, s, row));
+        const QPen pen = penOf(store, s, row);
+        p.setPen(pen);
         p.setBrush(s.brushHatch == 7 || !fill.isValid() ? QBrush(Qt::NoBrush) : QBrush(fill));
         p.drawRect(r);
-        return;
+        const int w = pen.width() + 1;
+        return r.adjusted(-w, -w, w, w);
     }
     if (o.kind() == ObjectKind::Picture) {
         drawPicture(p, r, s.fileName);
         drawBorder(p, r, s.border);
-        return;
+        return r;
     }
 
     if (s.backgroundMode.number(store, row) == 0) {
@@ -154,6 +164,7 @@ void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const
     bool picture = false;
     String pictureName;
     const QString content = contentOf(store, o, s, row, picture, pictureName);
+    QRect drawn = r;
     if (picture) {
         drawPicture(p, r, pictureName);
     } else if (!content.isEmpty()) {
@@ -168,10 +179,14 @@ void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const
         // A text wraps only where its object has room for a second line;
         // a one-line object lets a slightly wider or taller font run over
         // its edges rather than lose characters.
-        const bool roomForLines = r.height() >= 2 * s.lineSpacing(p);
-        p.drawText(r, h | Qt::AlignTop | (roomForLines ? Qt::TextWordWrap : Qt::TextDontClip), content);
+        const int lineSpacing = s.lineSpacing(p);
+        const bool roomForLines = r.height() >= 2 * lineSpacing;
+        QRect lines;
+        p.drawText(r, h | Qt::AlignTop | (roomForLines ? Qt::TextWordWrap : Qt::TextDontClip), content, &lines);
+        drawn |= lines.adjusted(-lineSpacing, -lineSpacing, lineSpacing, lineSpacing);
     }
     drawBorder(p, r, s.border);
+    return drawn;
 }
 
 } // namespace
@@ -265,7 +280,7 @@ std::vector<std::vector<PlacedBand>> PlacePages(const DataStore &store, int page
 }
 
 void PaintBands(QPainter &p, const DataStore &store, const std::vector<PlacedBand> &bands, int viewWidth,
-                int viewHeight)
+                int viewHeight, DrawnObjects *drawn)
 {
     const DataObject &d = store.dataObject();
     const QColor back = ColorFromNumber(d.backgroundColor());
@@ -281,9 +296,20 @@ void PaintBands(QPainter &p, const DataStore &store, const std::vector<PlacedBan
             p.setClipRect(QRect(0, py(band.top), px(viewWidth), py(band.height)));
         p.setRenderHint(QPainter::TextAntialiasing);
         std::optional<QFont> fontSet;
-        for (const DrawObject &o : d.objects())
-            if (o.band() == band.band)
+        for (const DrawObject &o : d.objects()) {
+            if (o.band() != band.band)
+                continue;
+            if (!drawn) {
                 paintObject(p, store, o, band, fontSet);
+                continue;
+            }
+            const auto known = drawn->extents.find(&o);
+            if (!drawn->part.isEmpty() && known != drawn->extents.end() && !drawn->part.intersects(known->second))
+                continue;
+            const QRect extent = paintObject(p, store, o, band, fontSet);
+            if (!extent.isNull())
+                drawn->extents[&o] |= extent;
+        }
         p.restore();
     }
 }
