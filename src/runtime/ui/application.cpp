@@ -19,6 +19,8 @@
 #include <QThread>
 #include <QTranslator>
 
+#include <malloc.h>
+
 namespace runtime {
 
 namespace {
@@ -43,7 +45,13 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // (a question's, the buttons'), so the cache only needs to hold those;
     // a larger one fills up with the pictures of every question shown since
     // start, and the program grows with each examination taken.
-    QPixmapCache::setCacheLimit(2048); // KB
+    QPixmapCache::setCacheLimit(1024); // KB
+    // Pictures are large blocks that come and go with the questions. From a
+    // fixed size up, each is mapped from the system and given back whole
+    // when freed; the C library would otherwise raise that size as such
+    // blocks are freed, and the next pictures would come from the heap,
+    // whose top stays where the last block still in use sits.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     InstallChineseTranslations();
     WatchFirstPaintFromEnvironment();
 }

@@ -30,6 +30,8 @@ bool Picture::SetPictureName(const String &name)
     return !pixmap.isNull();
 }
 
+void Picture::WindowClosed() { label()->setPixmap({}); }
+
 void Picture::SetEnabled(bool enabled)
 {
     enabled_ = enabled;
