@@ -16,9 +16,14 @@
 //                           handed in (the keypad's +, "确认交卷") and its
 //                           result window closed: "rss_after_K=…" (MiB, from
 //                           smaps_rollup) once the result window has closed
-//                           after examinations 1, 2, 10 and N, and "peak=…"
+//                           after examinations 1, 2, 10 and N, and
+//                           "anon_after_K=…", the part of it that is the
+//                           process's own (neither file nor shared); "peak=…"
 //                           (VmHWM: the most the process held since it
-//                           started, start-up included)
+//                           started, start-up included, as the kernel keeps
+//                           it: to within its per-processor counts), and
+//                           "peak_sampled=…", the most smaps_rollup showed
+//                           after any question or window of them
 //
 // Keys and clicks enter Qt through its window-system interface, as the xcb
 // platform hands over what the X server delivers.
@@ -56,9 +61,27 @@ double procMebibytes(const char *file, const std::string &field)
     return 0;
 }
 
+// The most the process held at any sample so far.
+double mostResident = 0;
+
+// The resident size now, exactly (smaps_rollup).
+double residentMebibytes()
+{
+    const double now = procMebibytes("/proc/self/smaps_rollup", "Rss");
+    mostResident = std::max(mostResident, now);
+    return now;
+}
+
 // Runs fn from the event loop, after what is waiting there (the paint of the
-// last key among it): the learner's next action.
-void then(std::function<void()> fn) { QTimer::singleShot(0, std::move(fn)); }
+// last key among it): the learner's next action. What the process holds is
+// sampled on the way.
+void then(std::function<void()> fn)
+{
+    QTimer::singleShot(0, [fn = std::move(fn)] {
+        residentMebibytes();
+        fn();
+    });
+}
 
 void press(Window &window, const X11Key &key) { x11::Press(window.widget(), key); }
 
@@ -112,13 +135,15 @@ void takeExams(int n, int of)
 {
     openExamination([n, of] {
         answerFrom(1, [n, of] {
+            const double resident = residentMebibytes();
             if (n == 1 || n == 2 || n == 10 || n == of)
-                std::printf("rss_after_%d=%.2f\n", n, procMebibytes("/proc/self/smaps_rollup", "Rss"));
+                std::printf("rss_after_%d=%.2f\nanon_after_%d=%.2f\n", n, resident, n,
+                            procMebibytes("/proc/self/smaps_rollup", "Anonymous"));
             if (n < of) {
                 takeExams(n + 1, of);
                 return;
             }
-            std::printf("peak=%.2f\n", procMebibytes("/proc/self/status", "VmHWM"));
+            std::printf("peak=%.2f\npeak_sampled=%.2f\n", procMebibytes("/proc/self/status", "VmHWM"), mostResident);
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });

@@ -42,10 +42,11 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setQuitOnLastWindowClosed(false);
     // Qt keeps every picture loaded from a file or resource in its pixmap
     // cache, 10 MB by default. Windows show a handful of pictures at a time
-    // (a question's, the buttons'), so the cache only needs to hold those;
-    // a larger one fills up with the pictures of every question shown since
-    // start, and the program grows with each examination taken.
-    QPixmapCache::setCacheLimit(1024); // KB
+    // (a question's, the buttons'), so the cache only needs to hold those
+    // and the last question's or two; a larger one fills up with the
+    // pictures of every question shown since start, and the program grows
+    // with each examination taken.
+    QPixmapCache::setCacheLimit(512); // KB
     // Pictures are large blocks that come and go with the questions. From a
     // fixed size up, each is mapped from the system and given back whole
     // when freed; the C library would otherwise raise that size as such

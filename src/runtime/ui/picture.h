@@ -24,7 +24,8 @@ public:
     // A disabled picture takes no mouse input (its parent gets it) but shows
     // its picture as it is, not greyed.
     bool Enabled() const override { return enabled_; }
-    // Drops the shown image; the picture's name stays.
+    // Drops the shown image and Qt's cached pictures; the picture's name
+    // stays.
     void WindowClosed() override;
     void SetEnabled(bool enabled) override;
     const String &URL() const { return url_; }
