@@ -12,7 +12,9 @@
 #include <QPainter>
 #include <QLineEdit>
 #include <QPdfWriter>
+#include <QPaintEvent>
 #include <QProcess>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -216,6 +218,70 @@ TEST(DataWindowPaint, AScriptsChangesShowInOnePaint)
     QApplication::processEvents();
     EXPECT_EQ(counter.count, 1);
     EXPECT_EQ(colourAt(dw, dw.grab().toImage(), "t_3"), QColor(0, 255, 0));
+}
+
+// The regions of the paint events a widget receives.
+class PaintRegions : public QObject {
+public:
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent *>(event)->region());
+        return false;
+    }
+};
+
+// A change of colours alone paints only where the recoloured objects drew,
+// and what the window then shows is pixel for pixel what a paint of the whole
+// window draws: also where a long text of another object runs over them, on
+// either side and in the objects' order.
+TEST(DataWindowPaint, ARecolourPaintsOnlyWhereTheObjectsDrewAndLooksTheSame)
+{
+    DataWindow dw;
+    dw.SetDataObject(card());
+    dw.Resize(900, 480);
+    dw.InsertRow(0);
+    dw.Modify("t_101.text='ABCDABCDABCD' t_101.font.weight=700 t_102.alignment=2 t_102.text='WWWWWWWWWWWWWW'");
+    dw.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dw));
+    QApplication::processEvents();
+    PaintRegions paints;
+    dw.installEventFilter(&paints);
+    auto shown = [&] {
+        return dw.screen()->grabWindow(dw.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+
+    const char *recolours[] = {
+        "t_2.background.mode=0 t_2.background.color='65535'",
+        "t_1.background.mode=0 t_1.background.color='16776960' t_2.background.color='12763842'",
+        "t_3.background.mode=0 t_3.background.color='255' t_102.color='16711680'",
+        "t_1.background.mode=1 t_2.background.color='16776960'",
+    };
+    for (const char *change : recolours) {
+        paints.regions.clear();
+        ASSERT_EQ(dw.Modify(change), "") << change;
+        QApplication::processEvents();
+        ASSERT_EQ(paints.regions.size(), 1u) << change;
+        const QRect painted = paints.regions.front().boundingRect();
+        EXPECT_LT(painted.width() * painted.height(), dw.width() * dw.height() / 2) << change;
+        EXPECT_EQ(shown(), dw.grab().toImage().convertToFormat(QImage::Format_RGB32)) << change;
+    }
+
+    // The same colours again change nothing and paint nothing.
+    paints.regions.clear();
+    dw.Modify("t_2.background.color='16776960'");
+    QApplication::processEvents();
+    EXPECT_TRUE(paints.regions.empty());
+
+    // Any other change paints the whole window.
+    dw.Modify("t_2.text='8'");
+    QApplication::processEvents();
+    ASSERT_EQ(paints.regions.size(), 1u);
+    EXPECT_EQ(paints.regions.front().boundingRect(), dw.rect());
+    EXPECT_EQ(shown(), dw.grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 // A list: a header and one detail band per row, with a computed field and a

@@ -4,12 +4,15 @@
 #include "runtime/ui/application.h"
 #include "runtime/ui/checkbox.h"
 #include "runtime/ui/commandbutton.h"
+#include "runtime/ui/picture.h"
 #include "runtime/ui/statictext.h"
 #include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
 #include "x11_keys.h"
 
 #include <QApplication>
+#include <QBackingStore>
+#include <QLabel>
 #include <QPointer>
 #include <QScreen>
 #include <QSemaphore>
@@ -346,6 +349,43 @@ TEST_F(Windows, WindowClosedUnderAWaitingScriptIsFreedAfterTheScript)
     EXPECT_FALSE(note.IsValid());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(opener.isNull());
+}
+
+// A closed window gives back at once what showing it took (the image it was
+// painted into, the image of its picture), not only when it is freed after
+// the scripts: a window that they open is painted before that. The picture
+// keeps its name.
+TEST_F(Windows, AClosedWindowGivesBackAtOnceWhatShowingItTook)
+{
+    class w_face : public Window {
+    public:
+        w_face() : Window("w_face")
+        {
+            SetWindowState(WindowState::Maximized);
+            p_1.SetOriginalSize(true);
+            p_1.SetPictureName("back.bmp");
+        }
+        Picture p_1{*this, "p_1"};
+    };
+    GlobalWindow<w_face> face;
+    Open(face);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(face->widget()));
+    QCoreApplication::processEvents();
+    w_face *closed = &*face;
+    QPointer<Window> alive = closed;
+    QBackingStore *store = closed->widget()->backingStore();
+    auto *picture = static_cast<QLabel *>(closed->p_1.widget());
+    ASSERT_TRUE(store);
+    ASSERT_GT(store->size().width() * store->size().height(), 300000);
+    ASSERT_FALSE(picture->pixmap().isNull());
+
+    Close(face);
+    ASSERT_FALSE(alive.isNull());
+    EXPECT_LE(store->size().width() * store->size().height(), 1);
+    EXPECT_TRUE(picture->pixmap().isNull());
+    EXPECT_EQ(closed->p_1.PictureName(), "back.bmp");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
 }
 
 // Qt's worker threads deliver events through the application too. One that

@@ -119,16 +119,24 @@ bool DrawObject::has(const String &property) const
     return p == "name" || p == "type" || p == "band" || props_.count(p) > 0;
 }
 
-void DrawObject::set(const String &property, const String &value)
+bool DrawObject::set(const String &property, const String &value)
 {
-    String &stored = props_[Lower(property)];
+    // Scripts name properties in any case; the runtime itself in small
+    // letters, which finds a property set before without making a copy.
+    const auto known = props_.find(property);
+    String &stored = known != props_.end() ? known->second : props_[Lower(property)];
     if (stored == value)
-        return; // the same text again: the parsed form still holds
+        return false; // the same text again: the parsed form still holds
     stored = value;
     parsed_.reset();
+    return true;
 }
 
-bool DrawObject::knows(const String &property) const { return propertiesOf(kind_).count(Lower(property)) > 0; }
+bool DrawObject::knows(const String &property) const
+{
+    const std::set<String> &known = propertiesOf(kind_);
+    return known.count(property) > 0 || known.count(Lower(property)) > 0;
+}
 
 DrawObject &DrawObject::geometry(int x, int y, int width, int height)
 {
@@ -291,10 +299,18 @@ DrawObject &DataObject::picture(const String &name, Band band, int x, int y, int
 
 DrawObject *DataObject::object(const String &name)
 {
+    auto indexed = [this](const String &n) -> DrawObject * {
+        const auto known = index_.find(n);
+        if (known != index_.end() && known->second < objects_.size() && objects_[known->second].name() == n)
+            return &objects_[known->second];
+        return nullptr;
+    };
+    // A name in small letters, as the runtime gives them, is found as it is.
+    if (DrawObject *o = indexed(name))
+        return o;
     const String n = Lower(name);
-    const auto known = index_.find(n);
-    if (known != index_.end() && known->second < objects_.size() && objects_[known->second].name() == n)
-        return &objects_[known->second];
+    if (DrawObject *o = indexed(n))
+        return o;
     auto it = std::find_if(objects_.begin(), objects_.end(), [&](const DrawObject &o) { return o.name() == n; });
     if (it == objects_.end())
         return nullptr;

@@ -58,7 +58,8 @@ public:
     // The property's text, "" when it is not set. Names are lower case.
     String get(const String &property) const;
     bool has(const String &property) const;
-    void set(const String &property, const String &value);
+    // Returns false when the property already held that text.
+    bool set(const String &property, const String &value);
     // Whether objects of this kind have the property at all.
     bool knows(const String &property) const;
 

@@ -70,6 +70,7 @@ DataStore::~DataStore() = default;
 void DataStore::SetDataObject(const DataObject &object)
 {
     object_ = object;
+    modifyTargets_.clear();
     rows_.clear();
     deleted_.clear();
     currentRow_ = 0;

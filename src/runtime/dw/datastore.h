@@ -17,6 +17,7 @@
 #include "runtime/dw/dataobject.h"
 #include "runtime/dw/expression.h"
 
+#include <map>
 #include <vector>
 
 namespace runtime {
@@ -123,6 +124,10 @@ protected:
     // Called after Modify changed only properties of presentation objects:
     // the rows, bands and scrolling stand as they were.
     virtual void objectsChanged() { contentChanged(); }
+    // Called after Modify changed only the colours of these objects (their
+    // background, their text's colour): nothing moved, grew or took another
+    // text, so what they cover is all that looks different.
+    virtual void objectsRecoloured(const std::vector<const DrawObject *> &) { objectsChanged(); }
     virtual void rowFocusChanged(long /*row*/) {}
     virtual void scrolled(long /*position*/) {}
 
@@ -148,10 +153,26 @@ private:
     void setCurrentRow(long row);
     bool parseSort(const String &order, std::vector<SortKey> &keys) const;
     String describeOne(const String &item) const;
-    String modifyOne(const String &target, const String &value, bool &ok, bool &wholeWindow);
+    // One change of Modify. A property of the data window itself sets
+    // wholeWindow; a presentation object whose property took a new value
+    // goes to recoloured when only its colours changed, else sets changed.
+    String modifyOne(const String &target, const String &value, bool &ok, bool &wholeWindow,
+                     std::vector<const DrawObject *> &recoloured, bool &changed);
+    // Sets a known property of an object to a value Modify gave.
+    String setProperty(DrawObject &object, const String &property, const String &value, bool &ok,
+                       std::vector<const DrawObject *> &recoloured, bool &changed);
     bool writeRow(Transaction &t, const RowData &row, bool remove);
 
+    // A property of a presentation object as Modify named it, found before:
+    // scripts change the same properties over and over.
+    struct ModifyTarget {
+        size_t index; // in the data object's objects, checked by name
+        String name;
+        String property;
+    };
+
     DataObject object_;
+    std::map<String, ModifyTarget> modifyTargets_;
     Transaction *transaction_ = nullptr;
     std::vector<RowData> rows_;
     std::vector<RowData> deleted_;

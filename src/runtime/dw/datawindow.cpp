@@ -177,7 +177,23 @@ void DataWindow::objectsChanged()
         else
             startEdit(editRow_, editColumn_); // follows the row when it scrolls
     }
+    drawn_.extents.clear();
     update();
+}
+
+void DataWindow::objectsRecoloured(const std::vector<const DrawObject *> &objects)
+{
+    // Only where the objects drew, once the last paint has told where.
+    QRegion where;
+    for (const DrawObject *o : objects) {
+        const auto found = drawn_.extents.find(o);
+        if (found == drawn_.extents.end()) {
+            objectsChanged();
+            return;
+        }
+        where += found->second;
+    }
+    update(where.translated(frameWidth(), frameWidth()));
 }
 
 void DataWindow::rowFocusChanged(long row)
@@ -192,7 +208,7 @@ void DataWindow::scrolled(long position)
         scrollvertical(position);
 }
 
-void DataWindow::paintEvent(QPaintEvent *)
+void DataWindow::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Base));
@@ -209,11 +225,13 @@ void DataWindow::paintEvent(QPaintEvent *)
     const int w = viewWidthUnits(), h = viewHeightUnits();
     if (hscroll_ == 0) {
         p.setClipRect(QRect(0, 0, UnitsToPixelsX(w), UnitsToPixelsY(h)));
-        PaintBands(p, *this, PlaceBands(*this, h, VerticalScrollPosition()), w, h);
+        drawn_.part = event->region().translated(-f, -f);
+        PaintBands(p, *this, PlaceBands(*this, h, VerticalScrollPosition()), w, h, &drawn_);
         return;
     }
     // Scrolled sideways: the bands are drawn from the scroll position on,
-    // into the view alone.
+    // into the view alone, and whole, so where each object drew is not kept.
+    drawn_.extents.clear();
     QImage view(UnitsToPixelsX(w), UnitsToPixelsY(h), QImage::Format_RGB32);
     view.fill(palette().color(QPalette::Base));
     {

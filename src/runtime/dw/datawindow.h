@@ -12,6 +12,7 @@
 #pragma once
 
 #include "runtime/dw/datastore.h"
+#include "runtime/dw/render.h"
 
 #include <QWidget>
 
@@ -86,6 +87,7 @@ protected:
     int visibleDetailHeight() const override;
     void contentChanged() override;
     void objectsChanged() override;
+    void objectsRecoloured(const std::vector<const DrawObject *> &objects) override;
     void rowFocusChanged(long row) override;
     void scrolled(long position) override;
 
@@ -123,6 +125,8 @@ private:
     long editRow_ = 0;
     String editColumn_;
     bool syncing_ = false;
+    // Where the objects drew in the paints since they last moved.
+    DrawnObjects drawn_;
 };
 
 } // namespace runtime

@@ -8,7 +8,9 @@
 // or " (with ~ escapes inside) or is one word up to the next blank.
 #include "runtime/dw/datastore.h"
 
+#include <algorithm>
 #include <cctype>
+#include <set>
 
 namespace runtime {
 
@@ -20,15 +22,18 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 // expression that gives the value row by row.
 bool isNumeric(const String &property)
 {
-    static const char *const numeric[] = {"x", "y", "width", "height", "x1", "y1", "x2", "y2", "color",
-                                          "background.mode", "background.color", "border", "alignment",
-                                          "font.height", "font.weight", "font.charset", "pen.width",
-                                          "pen.style", "pen.color", "brush.color", "brush.hatch", "tabsequence",
-                                          "visible"};
-    for (const char *p : numeric)
-        if (property == p)
-            return true;
-    return false;
+    static const std::set<String> numeric = {"x", "y", "width", "height", "x1", "y1", "x2", "y2", "color",
+                                             "background.mode", "background.color", "border", "alignment",
+                                             "font.height", "font.weight", "font.charset", "pen.width",
+                                             "pen.style", "pen.color", "brush.color", "brush.hatch",
+                                             "tabsequence", "visible"};
+    return numeric.count(property) > 0;
+}
+
+// Properties that only colour what an object draws where it draws it.
+bool isColour(const String &property)
+{
+    return property == "background.mode" || property == "background.color" || property == "color";
 }
 
 bool validValue(const String &property, const String &value)
@@ -36,7 +41,22 @@ bool validValue(const String &property, const String &value)
     if (!isNumeric(property))
         return true;
     const size_t tab = value.find('\t');
-    return IsNumber(tab == std::string::npos ? value : String(value.substr(0, tab)));
+    const String number = tab == std::string::npos ? value : String(value.substr(0, tab));
+    // Most values are plain digits, as colours and positions are written.
+    const bool digits = !number.empty() && std::all_of(number.begin(), number.end(), [](char c) {
+        return c >= '0' && c <= '9';
+    });
+    return digits || IsNumber(number);
+}
+
+// The text in small letters: the text itself when it has no capital to
+// lower (the runtime's own names), else a lowered copy kept in lowered.
+const String &inSmallLetters(const String &text, String &lowered)
+{
+    if (std::none_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+        return text;
+    lowered = Lower(text);
+    return lowered;
 }
 
 // Reads a value at s[i]: quoted, or a word. Returns false for an unclosed quote.
@@ -194,10 +214,20 @@ String DataStore::Describe(const String &request) const
     return result;
 }
 
-String DataStore::modifyOne(const String &target, const String &value, bool &ok, bool &wholeWindow)
+String DataStore::modifyOne(const String &target, const String &value, bool &ok, bool &wholeWindow,
+                             std::vector<const DrawObject *> &recoloured, bool &changed)
 {
     ok = false;
-    const String lower = Lower(target);
+    std::vector<DrawObject> &objects = object_.objects();
+    const auto known = modifyTargets_.find(target);
+    if (known != modifyTargets_.end()) {
+        const ModifyTarget &t = known->second;
+        if (t.index < objects.size() && objects[t.index].name() == t.name)
+            return setProperty(objects[t.index], t.property, value, ok, recoloured, changed);
+    }
+
+    String lowered;
+    const String &lower = inSmallLetters(target, lowered);
     const size_t dot = lower.find('.');
     if (dot == std::string::npos)
         return "incorrect syntax";
@@ -237,9 +267,21 @@ String DataStore::modifyOne(const String &target, const String &value, bool &ok,
         return "unknown object " + name;
     if (!o->knows(property) || property == "name" || property == "type" || property == "band" || property == "id")
         return "unknown property " + property;
+    modifyTargets_[target] = {static_cast<size_t>(o - objects.data()), name, property};
+    return setProperty(*o, property, value, ok, recoloured, changed);
+}
+
+String DataStore::setProperty(DrawObject &o, const String &property, const String &value, bool &ok,
+                              std::vector<const DrawObject *> &recoloured, bool &changed)
+{
     if (!validValue(property, value))
         return "invalid value for " + property;
-    o->set(property, value);
+    if (o.set(property, value)) {
+        if (isColour(property))
+            recoloured.push_back(&o);
+        else
+            changed = true;
+    }
     ok = true;
     return {};
 }
@@ -247,14 +289,19 @@ String DataStore::modifyOne(const String &target, const String &value, bool &ok,
 String DataStore::Modify(const String &changes)
 {
     // The control is told once, after the changes: only the data window's
-    // own properties can move its rows or scrolling.
+    // own properties can move its rows or scrolling, and a change of colours
+    // alone leaves every object where and as large as it was. A property
+    // set to the value it holds changes nothing.
     bool wholeWindow = false;
     bool changed = false;
+    std::vector<const DrawObject *> recoloured;
     auto tell = [&] {
         if (wholeWindow)
             contentChanged();
         else if (changed)
             objectsChanged();
+        else if (!recoloured.empty())
+            objectsRecoloured(recoloured);
     };
     size_t i = 0;
     while (true) {
@@ -282,12 +329,11 @@ String DataStore::Modify(const String &changes)
             return syntaxError(valueStart);
         }
         bool ok;
-        const String error = modifyOne(target, value, ok, wholeWindow);
+        const String error = modifyOne(target, value, ok, wholeWindow, recoloured, changed);
         if (!ok) {
             tell();
             return "Line 1  Column " + std::to_string(start + 1) + ": " + error;
         }
-        changed = true;
     }
     tell();
     return {};

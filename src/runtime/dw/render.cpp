@@ -175,31 +175,40 @@ void drawOneLine(QPainter &p, const ParsedObject &o, const QRect &r, int alignme
 
 // fontSet: the font last given to the painter in this band; setting the
 // same font again for the next text is skipped (it costs a font resolution).
-void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const PlacedBand &band,
-                 std::optional<QFont> &fontSet)
+// Returns where the object drew: its box, with a pen's width around lines
+// and rectangles (a text paints inside its box).
+QRect paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const PlacedBand &band,
+                  std::optional<QFont> &fontSet)
 {
     const ParsedObject &s = Parsed(o);
     const long row = band.row;
     if (s.visible.number(store, row) == 0)
-        return;
+        return {};
     if (o.kind() == ObjectKind::Line) {
-        p.setPen(penOf(store, s, row));
-        p.drawLine(px(static_cast<int>(s.x1.number(store, row))), py(band.top + static_cast<int>(s.y1.number(store, row))),
-                   px(static_cast<int>(s.x2.number(store, row))), py(band.top + static_cast<int>(s.y2.number(store, row))));
-        return;
+        const QPen pen = penOf(store, s, row);
+        p.setPen(pen);
+        const QPoint from(px(static_cast<int>(s.x1.number(store, row))),
+                          py(band.top + static_cast<int>(s.y1.number(store, row))));
+        const QPoint to(px(static_cast<int>(s.x2.number(store, row))),
+                        py(band.top + static_cast<int>(s.y2.number(store, row))));
+        p.drawLine(from, to);
+        const int w = pen.width() + 1;
+        return QRect(from, to).normalized().adjusted(-w, -w, w, w);
     }
     const QRect r = rectOf(s, band.top);
     if (o.kind() == ObjectKind::Rectangle) {
         const QColor fill = ColorFromNumber(s.brushColor.number(store, row));
-        p.setPen(penOf(store, s, row));
+        const QPen pen = penOf(store, s, row);
+        p.setPen(pen);
         p.setBrush(s.brushHatch == 7 || !fill.isValid() ? QBrush(Qt::NoBrush) : QBrush(fill));
         p.drawRect(r);
-        return;
+        const int w = pen.width() + 1;
+        return r.adjusted(-w, -w, w, w);
     }
     if (o.kind() == ObjectKind::Picture) {
         drawPicture(p, r, s.fileName);
         drawBorder(p, r, s.border);
-        return;
+        return r;
     }
 
     if (s.backgroundMode.number(store, row) == 0) {
@@ -229,6 +238,7 @@ void paintObject(QPainter &p, const DataStore &store, const DrawObject &o, const
             drawOneLine(p, s, r, h, content);
     }
     drawBorder(p, r, s.border);
+    return r;
 }
 
 } // namespace
@@ -333,7 +343,7 @@ std::vector<std::vector<PlacedBand>> PlacePages(const DataStore &store, int page
 }
 
 void PaintBands(QPainter &p, const DataStore &store, const std::vector<PlacedBand> &bands, int viewWidth,
-                int viewHeight)
+                int viewHeight, DrawnObjects *drawn)
 {
     const DataObject &d = store.dataObject();
     const QColor back = ColorFromNumber(d.backgroundColor());
@@ -349,9 +359,20 @@ void PaintBands(QPainter &p, const DataStore &store, const std::vector<PlacedBan
             p.setClipRect(QRect(0, py(band.top), px(viewWidth), py(band.height)));
         p.setRenderHint(QPainter::TextAntialiasing);
         std::optional<QFont> fontSet;
-        for (const DrawObject &o : d.objects())
-            if (o.band() == band.band)
+        for (const DrawObject &o : d.objects()) {
+            if (o.band() != band.band)
+                continue;
+            if (!drawn) {
                 paintObject(p, store, o, band, fontSet);
+                continue;
+            }
+            const auto known = drawn->extents.find(&o);
+            if (!drawn->part.isEmpty() && known != drawn->extents.end() && !drawn->part.intersects(known->second))
+                continue;
+            const QRect extent = paintObject(p, store, o, band, fontSet);
+            if (!extent.isNull())
+                drawn->extents[&o] |= extent;
+        }
         p.restore();
     }
 }

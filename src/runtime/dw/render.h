@@ -6,7 +6,9 @@
 #include "runtime/dw/datastore.h"
 
 #include <QRect>
+#include <QRegion>
 
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -31,10 +33,22 @@ std::vector<PlacedBand> PlaceBands(const DataStore &store, int viewHeight, long 
 // The bands of each printed page of the given height (units).
 std::vector<std::vector<PlacedBand>> PlacePages(const DataStore &store, int pageHeight);
 
+// Where the objects of a view drew (pixels, in the painter's coordinates):
+// each object's box and whatever of its text runs over it. A paint of a part
+// of the view draws only the objects that drew in that part, in their order;
+// the others would not change a pixel there.
+struct DrawnObjects {
+    // The part to paint; an empty region paints everything.
+    QRegion part;
+    // Grows with every paint; cleared by the view when objects move.
+    std::unordered_map<const DrawObject *, QRect> extents;
+};
+
 // Paints the placed bands; the detail and summary bands are clipped to the
-// area between the header and the footer.
+// area between the header and the footer. With drawn, paints only drawn's
+// part and notes where each object drew.
 void PaintBands(QPainter &painter, const DataStore &store, const std::vector<PlacedBand> &bands, int viewWidth,
-                int viewHeight);
+                int viewHeight, DrawnObjects *drawn = nullptr);
 
 // A property of an object for a row: its value, or the value of the
 // expression it holds ("default<tab>expression", or an expression where a

@@ -19,6 +19,8 @@
 #include <QThread>
 #include <QTranslator>
 
+#include <malloc.h>
+
 namespace runtime {
 
 namespace {
@@ -40,10 +42,19 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setQuitOnLastWindowClosed(false);
     // Qt keeps every picture loaded from a file or resource in its pixmap
     // cache, 10 MB by default. Windows show a handful of pictures at a time
-    // (a question's, the buttons'), so the cache only needs to hold those;
-    // a larger one fills up with the pictures of every question shown since
+    // (a question's, the buttons'), which the cache shares with them; a
+    // larger one fills up with the pictures of every question shown since
     // start, and the program grows with each examination taken.
-    QPixmapCache::setCacheLimit(2048); // KB
+    QPixmapCache::setCacheLimit(256); // KB
+    // Blocks of a mebibyte and more (a window's face, a large picture) are
+    // mapped from the system and given back whole when freed, and the heap
+    // keeps at most half a mebibyte free at its top, where a question's
+    // picture (about 230 KB) comes and goes without being mapped and faulted
+    // in afresh each time. The C library would otherwise raise both limits
+    // as large blocks are freed, and keep several mebibytes the program no
+    // longer uses.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 512 * 1024);
     InstallChineseTranslations();
     WatchFirstPaintFromEnvironment();
 }

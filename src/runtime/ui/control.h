@@ -88,6 +88,9 @@ public:
 
     // The window the control stands in, through any user objects.
     Window *ParentWindow() const;
+    // Called once the control's window has closed for good: lets go of what
+    // only showing the control needed.
+    virtual void WindowClosed() {}
     QWidget *widget() const { return widget_; }
 
     Event<> constructor{this, "constructor"};

@@ -2,8 +2,10 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -20,6 +22,14 @@ struct LinePlacement {
     double pitch = 0;
 };
 
+// Whether the ink of all lines, reaching inkBottom below a baseline, ends
+// inside the box with the lines where the font places them.
+bool FitsAsPlaced(int lines, double boxHeight, double ascent, double lineHeight, double inkBottom)
+{
+    // Baselines on whole pixels: a line drawn between pixel rows blurs.
+    return lines < 1 || std::ceil(ascent) + (lines - 1) * std::round(lineHeight) + inkBottom <= boxHeight;
+}
+
 // The font's own placement (its ascent and line height) if the ink of all
 // lines ends inside the box; else the lines closed up as far as needed, down
 // to the em, and moved up as far as the first line's ink allows. inkTop and
@@ -27,11 +37,11 @@ struct LinePlacement {
 LinePlacement PlaceLines(int lines, double boxHeight, double ascent, double lineHeight, double inkTop,
                          double inkBottom, double em)
 {
-    // Baselines on whole pixels: a line drawn between pixel rows blurs.
+    const bool fits = FitsAsPlaced(lines, boxHeight, ascent, lineHeight, inkBottom);
     ascent = std::ceil(ascent);
     lineHeight = std::round(lineHeight);
     const LinePlacement natural{ascent, lineHeight};
-    if (lines < 1 || ascent + (lines - 1) * lineHeight + inkBottom <= boxHeight)
+    if (fits)
         return natural;
     const double inkHeight = inkBottom - inkTop;
     double pitch = lineHeight;
@@ -94,6 +104,19 @@ std::pair<int, int> InkRows(const QFont &font, const QString &text)
     return {top - above, bottom - above};
 }
 
+// The lowest edge of the glyphs' boxes, and two pixels for what rounding and
+// smoothing add to a glyph's box.
+double InkBottomAtMost(const QTextLayout &layout)
+{
+    double lowest = 0;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QRawFont font = run.rawFont();
+        for (const quint32 glyph : run.glyphIndexes())
+            lowest = std::max(lowest, font.boundingRect(glyph).bottom());
+    }
+    return std::ceil(lowest) + 2;
+}
+
 void FittedTextLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -102,34 +125,46 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
     const QString text = WithLineSeparators(this->text());
     if (text.isEmpty())
         return;
-    if (inkText_ != text || inkFont_ != font()) {
-        inkText_ = text;
-        inkFont_ = font();
-        ink_ = InkRows(font(), text);
-    }
-    const double em = QFontInfo(font()).pixelSize();
-
-    // Only the lines that show whole are laid out, and so drawn: a line cut
-    // at the box's foot would read as stray marks under the one above it.
-    const int whole = WholeLines(area.height(), ink_.first, ink_.second, em);
     QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
     option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
     QTextLayout layout(text, font());
     layout.setTextOption(option);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLeadingIncluded(true);
-        line.setLineWidth(area.width());
-        if (layout.lineCount() == whole)
-            break;
-    }
-    layout.endLayout();
+    // Lays out at most `most` lines (0: all of them).
+    const auto layOut = [&](int most) {
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLeadingIncluded(true);
+            line.setLineWidth(area.width());
+            if (layout.lineCount() == most)
+                break;
+        }
+        layout.endLayout();
+    };
+    layOut(0);
     if (layout.lineCount() == 0)
         return;
 
-    const QTextLine first = layout.lineAt(0);
-    const LinePlacement place =
-        PlaceLines(layout.lineCount(), area.height(), first.ascent(), first.height(), ink_.first, ink_.second, em);
+    QTextLine first = layout.lineAt(0);
+    LinePlacement place{std::ceil(first.ascent()), std::round(first.height())};
+    // Drawing the text to find its ink is worth it only where the lines may
+    // not fit as the font places them.
+    if (!FitsAsPlaced(layout.lineCount(), area.height(), first.ascent(), first.height(), InkBottomAtMost(layout))) {
+        if (inkText_ != text || inkFont_ != font()) {
+            inkText_ = text;
+            inkFont_ = font();
+            ink_ = InkRows(font(), text);
+        }
+        const double em = QFontInfo(font()).pixelSize();
+        // Only the lines that show whole are laid out, and so drawn: a line
+        // cut at the box's foot would read as stray marks under the one above.
+        const int whole = WholeLines(area.height(), ink_.first, ink_.second, em);
+        if (layout.lineCount() > whole) {
+            layOut(whole);
+            first = layout.lineAt(0);
+        }
+        place = PlaceLines(layout.lineCount(), area.height(), first.ascent(), first.height(), ink_.first,
+                           ink_.second, em);
+    }
     for (int i = 0; i < layout.lineCount(); ++i) {
         QTextLine line = layout.lineAt(i);
         // A line that includes its leading draws its baseline that much

@@ -13,6 +13,8 @@
 
 #include <utility>
 
+class QTextLayout;
+
 namespace runtime {
 
 class FittedTextLabel : public ClickableLabel {
@@ -29,5 +31,8 @@ private:
 // The rows the text's ink takes when drawn on one line in the font: the
 // first row above the baseline (negative) and the one after its last row.
 std::pair<int, int> InkRows(const QFont &font, const QString &text);
+// A row below the baseline that the ink of a laid-out text does not reach,
+// found from the glyphs' boxes without drawing: at least InkRows().second.
+double InkBottomAtMost(const QTextLayout &layout);
 
 } // namespace runtime

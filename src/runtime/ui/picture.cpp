@@ -6,6 +6,8 @@
 #include "runtime/ui/units.h"
 #include "runtime/ui/urlopener.h"
 
+#include <QPixmapCache>
+
 namespace runtime {
 
 Picture::Picture(ControlParent &parent, const String &name) : Control(parent, name, new ClickableLabel)
@@ -28,6 +30,16 @@ bool Picture::SetPictureName(const String &name)
     label()->setPixmap(pixmap);
     fitToPicture();
     return !pixmap.isNull();
+}
+
+void Picture::WindowClosed()
+{
+    if (label()->pixmap().isNull())
+        return;
+    label()->setPixmap({});
+    // The pictures shown last wait in Qt's pixmap cache for a window to show
+    // them again; with the window that showed them they go too.
+    QPixmapCache::clear();
 }
 
 void Picture::SetEnabled(bool enabled)

@@ -24,6 +24,9 @@ public:
     // A disabled picture takes no mouse input (its parent gets it) but shows
     // its picture as it is, not greyed.
     bool Enabled() const override { return enabled_; }
+    // Drops the shown image and Qt's cached pictures; the picture's name
+    // stays.
+    void WindowClosed() override;
     void SetEnabled(bool enabled) override;
     const String &URL() const { return url_; }
     void SetURL(const String &url) { url_ = url; }

@@ -8,6 +8,7 @@
 #include "runtime/ui/native_title.h"
 #include "runtime/ui/units.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -365,6 +366,13 @@ int Close(Window &window)
     for (Control *control : window.Controls())
         control->destructor.Trigger();
     window.host_->hide();
+    // What showing the window took goes back now (the image it was painted
+    // into, its pictures): the window itself is freed only once the scripts
+    // have returned, and a window they opened may be painted first.
+    if (QBackingStore *store = window.host_->backingStore())
+        store->resize({1, 1});
+    for (Control *control : window.Controls())
+        control->WindowClosed();
     std::erase(openWindows(), &window);
     if (window.instance_ && *window.instance_ == &window)
         *window.instance_ = nullptr;
