@@ -1,5 +1,7 @@
 #include "runtime/dw/dataobject.h"
 
+#include "runtime/dw/parsed_object.h"
+
 #include <algorithm>
 #include <set>
 
@@ -128,6 +130,10 @@ bool DrawObject::set(const String &property, const String &value)
     if (stored == value)
         return false; // the same text again: the parsed form still holds
     stored = value;
+    // A colour given as a plain number (a cell recoloured) changes that one
+    // field of the parsed form; the rest (font, measured text) still holds.
+    if (parsed_ && RecolouredInPlace(parsed_, property, value))
+        return true;
     parsed_.reset();
     return true;
 }
