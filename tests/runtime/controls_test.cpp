@@ -11,6 +11,7 @@
 #include "runtime/ui/openuserobject.h"
 #include "runtime/ui/userobject.h"
 #include "runtime/ui/picture.h"
+#include "runtime/dw/picture.h"
 #include "runtime/ui/statictext.h"
 #include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
@@ -108,6 +109,38 @@ TEST_F(Controls, PictureAtItsOwnSizeTakesThePictureSize)
     p.SetOriginalSize(false);
     p.Resize(400, 400);
     EXPECT_EQ(p.widget()->size(), QSize(UnitsToPixelsX(400), UnitsToPixelsY(400)));
+}
+
+// A picture named again, also after the control was cleared in between (as a
+// question shown anew clears and names it), is shown from what was loaded,
+// not loaded again; another name loads, and so does a name after the window
+// closed.
+TEST_F(Controls, APictureNamedAgainIsNotLoadedAgain)
+{
+    std::vector<String> asked;
+    SetPictureLoader([&](const String &name) {
+        asked.push_back(name);
+        QPixmap pixmap(4, 4);
+        pixmap.fill(name == "images\\a.jpg" ? Qt::blue : Qt::green);
+        return pixmap;
+    });
+    Picture &p = controls->p_1;
+    auto shown = [&] { return p.widget()->grab().toImage().pixelColor(1, 1); };
+    ASSERT_TRUE(p.SetPictureName("images\\a.jpg"));
+    EXPECT_TRUE(p.SetPictureName("images\\a.jpg"));
+    p.SetPictureName("");
+    EXPECT_NE(shown(), QColor(Qt::blue));
+    EXPECT_TRUE(p.SetPictureName("images\\a.jpg "));
+    EXPECT_EQ(shown(), QColor(Qt::blue));
+    EXPECT_EQ(p.PictureName(), "images\\a.jpg ");
+    p.SetPictureName("images\\b.jpg");
+    EXPECT_EQ(shown(), QColor(Qt::green));
+    p.SetPictureName("images\\a.jpg");
+    EXPECT_EQ(shown(), QColor(Qt::blue));
+    p.WindowClosed();
+    p.SetPictureName("images\\a.jpg");
+    SetPictureLoader(nullptr);
+    EXPECT_EQ(asked, (std::vector<String>{"images\\a.jpg", "", "images\\b.jpg", "images\\a.jpg", "images\\a.jpg"}));
 }
 
 TEST_F(Controls, AUserObjectOpenedByAScriptJoinsTheControlsUntilClosed)
