@@ -2,6 +2,8 @@
 
 #include "runtime/dw/parsed_object.h"
 
+#include <string_view>
+
 #include <algorithm>
 #include <set>
 
@@ -210,11 +212,42 @@ DataObject &DataObject::column(const String &name, ColumnType type, int width)
     return *this;
 }
 
+namespace {
+
+// Whether Lower(text) == lowered, without making the lowered copy: scripts
+// name columns on every item they read.
+bool equalsLowered(std::string_view text, std::string_view lowered)
+{
+    if (text.size() != lowered.size())
+        return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x81 && c <= 0xFE && i + 1 < text.size()) {
+            // A double-byte character is kept as it is, trail byte and all.
+            if (text[i] != lowered[i] || text[i + 1] != lowered[i + 1])
+                return false;
+            ++i;
+            continue;
+        }
+        const char small = static_cast<char>((c >= 'A' && c <= 'Z') ? c + 32 : c);
+        if (small != lowered[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int DataObject::columnNumber(const String &name) const
 {
-    const String n = Lower(Trim(name));
+    std::string_view n = name;
+    const size_t first = n.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        n = {};
+    else
+        n = n.substr(first, n.find_last_not_of(' ') - first + 1);
     for (size_t i = 0; i < columns_.size(); ++i)
-        if (columns_[i].name == n)
+        if (equalsLowered(n, columns_[i].name))
             return static_cast<int>(i) + 1;
     return 0;
 }
