@@ -3,6 +3,7 @@
 #include "runtime/dw/parsed_object.h"
 
 #include <string_view>
+#include <type_traits>
 
 #include <algorithm>
 #include <set>
@@ -128,7 +129,17 @@ bool DrawObject::set(const String &property, const String &value)
     // Scripts name properties in any case; the runtime itself in small
     // letters, which finds a property set before without making a copy.
     const auto known = props_.find(property);
-    String &stored = known != props_.end() ? known->second : props_[Lower(property)];
+    return setAt(known != props_.end() ? known->second : props_[Lower(property)], property, value);
+}
+
+String *DrawObject::storeOf(const String &property)
+{
+    const auto known = props_.find(property);
+    return known != props_.end() ? &known->second : nullptr;
+}
+
+bool DrawObject::setAt(String &stored, const String &property, const String &value)
+{
     if (stored == value)
         return false; // the same text again: the parsed form still holds
     stored = value;
@@ -139,6 +150,10 @@ bool DrawObject::set(const String &property, const String &value)
     parsed_.reset();
     return true;
 }
+
+// Vectors of objects move them when they grow: their properties' storage
+// must move along, not be copied.
+static_assert(std::is_nothrow_move_constructible_v<DrawObject>);
 
 bool DrawObject::knows(const String &property) const
 {

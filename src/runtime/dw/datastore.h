@@ -165,16 +165,17 @@ private:
                        std::vector<const DrawObject *> &recoloured, bool &changed);
     // The same for a target found before, whose kind of property is known.
     struct ModifyTarget;
-    String setTargetProperty(DrawObject &object, const ModifyTarget &target, const String &value, bool &ok,
+    String setTargetProperty(DrawObject &object, ModifyTarget &target, const String &value, bool &ok,
                              std::vector<const DrawObject *> &recoloured, bool &changed);
     bool writeRow(Transaction &t, const RowData &row, bool remove);
 
     // A property of a presentation object as Modify named it, found before:
     // scripts change the same properties over and over.
     struct ModifyTarget {
-        size_t index; // in the data object's objects, checked by name
-        String name;
+        size_t index; // in the data object's objects, checked by identity
+        unsigned long long identity;
         String property;
+        String *store = nullptr; // the property's text in the object, once set
         bool numeric = false; // the value must be a number
         bool colour = false;  // the property only colours the object
     };
