@@ -8,6 +8,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace cipherlib {
 
@@ -25,6 +26,38 @@ Key deriveKey(const char *purpose, const std::string &key)
     material += key;
     SHA256(reinterpret_cast<const unsigned char *>(material.data()), material.size(), out.data());
     return out;
+}
+
+// The keys derived from one text key and a cipher context holding the
+// enciphering key's schedule: texts are deciphered one by one (every question
+// shown deciphers five), so the hashing and key expansion are done once per
+// key and each text only sets its IV. A few keys at most are ever in use.
+struct KeySchedule {
+    std::string key;
+    Key encKey{};
+    Key macKey{};
+    std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)> ctx{nullptr, EVP_CIPHER_CTX_free};
+};
+
+const KeySchedule *scheduleFor(const std::string &key)
+{
+    // Per thread, since a context is not shared between threads.
+    thread_local std::vector<std::unique_ptr<KeySchedule>> schedules;
+    for (const auto &s : schedules)
+        if (s->key == key)
+            return s.get();
+    auto s = std::make_unique<KeySchedule>();
+    s->key = key;
+    s->encKey = deriveKey("text-cipher/enc:", key);
+    s->macKey = deriveKey("text-cipher/iv:", key);
+    s->ctx.reset(EVP_CIPHER_CTX_new());
+    if (!s->ctx || EVP_EncryptInit_ex(s->ctx.get(), EVP_aes_256_ctr(), nullptr, s->encKey.data(), nullptr) != 1)
+        return nullptr;
+    constexpr size_t kMostKeys = 8;
+    if (schedules.size() >= kMostKeys)
+        schedules.erase(schedules.begin());
+    schedules.push_back(std::move(s));
+    return schedules.back().get();
 }
 
 size_t base64Length(size_t bytes) { return 4 * ((bytes + 2) / 3); }
@@ -53,16 +86,18 @@ bool decodeBase64(const unsigned char *in, size_t n, std::string &out)
     return true;
 }
 
-bool aesCtr(const Key &key, const unsigned char *iv, const unsigned char *in, size_t n, unsigned char *out)
+// AES-256-CTR from iv with the schedule's key; the context keeps the key
+// schedule and takes only the new IV.
+bool aesCtr(const KeySchedule &schedule, const unsigned char *iv, const unsigned char *in, size_t n, unsigned char *out)
 {
-    std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)> ctx(EVP_CIPHER_CTX_new(), EVP_CIPHER_CTX_free);
-    if (!ctx || EVP_EncryptInit_ex(ctx.get(), EVP_aes_256_ctr(), nullptr, key.data(), iv) != 1)
+    EVP_CIPHER_CTX *ctx = schedule.ctx.get();
+    if (EVP_EncryptInit_ex(ctx, nullptr, nullptr, nullptr, iv) != 1)
         return false;
     int written = 0;
-    if (n > 0 && EVP_EncryptUpdate(ctx.get(), out, &written, in, static_cast<int>(n)) != 1)
+    if (n > 0 && EVP_EncryptUpdate(ctx, out, &written, in, static_cast<int>(n)) != 1)
         return false;
     int tail = 0;
-    return EVP_EncryptFinal_ex(ctx.get(), out + written, &tail) == 1;
+    return EVP_EncryptFinal_ex(ctx, out + written, &tail) == 1;
 }
 
 // Copies result and a terminating zero byte into out, within its size.
@@ -84,16 +119,17 @@ void deliverEmpty(std::string &out)
 
 bool encipher(const unsigned char *plain, size_t n, const std::string &key, std::string &result)
 {
-    const Key encKey = deriveKey("text-cipher/enc:", key);
-    const Key macKey = deriveKey("text-cipher/iv:", key);
+    const KeySchedule *schedule = scheduleFor(key);
+    if (!schedule)
+        return false;
     unsigned char mac[EVP_MAX_MD_SIZE];
     unsigned int macLen = 0;
-    if (!HMAC(EVP_sha256(), macKey.data(), static_cast<int>(macKey.size()), plain, n, mac, &macLen))
+    if (!HMAC(EVP_sha256(), schedule->macKey.data(), static_cast<int>(schedule->macKey.size()), plain, n, mac, &macLen))
         return false;
     std::string raw(kIvSize + n, '\0');
     auto *bytes = reinterpret_cast<unsigned char *>(raw.data());
     std::memcpy(bytes, mac, kIvSize);
-    if (!aesCtr(encKey, bytes, plain, n, bytes + kIvSize))
+    if (!aesCtr(*schedule, bytes, plain, n, bytes + kIvSize))
         return false;
     result.assign(base64Length(raw.size()) + 1, '\0');
     const int len = EVP_EncodeBlock(reinterpret_cast<unsigned char *>(result.data()), bytes, static_cast<int>(raw.size()));
@@ -106,10 +142,12 @@ bool decipher(const unsigned char *stored, size_t n, const std::string &key, std
     std::string raw;
     if (!decodeBase64(stored, n, raw) || raw.size() < kIvSize)
         return false;
-    const Key encKey = deriveKey("text-cipher/enc:", key);
+    const KeySchedule *schedule = scheduleFor(key);
+    if (!schedule)
+        return false;
     const auto *bytes = reinterpret_cast<const unsigned char *>(raw.data());
     result.assign(raw.size() - kIvSize, '\0');
-    return aesCtr(encKey, bytes, bytes + kIvSize, result.size(), reinterpret_cast<unsigned char *>(result.data()));
+    return aesCtr(*schedule, bytes, bytes + kIvSize, result.size(), reinterpret_cast<unsigned char *>(result.data()));
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace runtime;
 
 TEST(Cipher, ChineseTextRoundTrips)
@@ -21,6 +23,29 @@ TEST(Cipher, ChineseTextRoundTrips)
     }
     EXPECT_EQ(of_encrypt("同一句话"), of_encrypt("同一句话"));
     EXPECT_NE(of_encrypt("同一句话"), of_encrypt("同一句话。"));
+}
+
+// Texts of odd lengths under two keys taken in turn: each call starts its
+// counter afresh under its own key, whatever was enciphered before.
+TEST(Cipher, KeysTakenInTurnKeepToTheirOwnTexts)
+{
+    auto under = [](const std::string &key, const std::string &text, uint32_t flag) {
+        std::string in = text, out(static_cast<size_t>(cipherlib::b64_size(static_cast<uint32_t>(text.size()), 1)), ' ');
+        EXPECT_EQ(cipherlib::b64_des(in, out, key, static_cast<uint32_t>(text.size()), flag), 1);
+        return out.substr(0, out.find('\0'));
+    };
+    const std::string texts[] = {"x", "seventeen bytes!!", "黄灯持续闪烁时，车辆应当减速慢行", "0123456789abcdef"};
+    std::vector<std::string> stored[2];
+    for (const std::string &text : texts)
+        for (int k = 0; k < 2; ++k)
+            stored[k].push_back(under(k ? "vorptasle" : "mqz.tavrol.kin.zx", text, 1));
+    for (int round = 0; round < 2; ++round)
+        for (size_t i = 0; i < std::size(texts); ++i)
+            for (int k = 0; k < 2; ++k) {
+                EXPECT_EQ(under(k ? "vorptasle" : "mqz.tavrol.kin.zx", stored[k][i], 0), texts[i]);
+                EXPECT_NE(stored[0][i], stored[1][i]);
+            }
+    EXPECT_EQ(ToUtf8(of_decrypt(String(stored[0][2]))), ToUtf8(String(texts[2])));
 }
 
 TEST(Cipher, BlanksAroundAStoredTextAreIgnored)

@@ -11,6 +11,7 @@
 #include "runtime/ui/openuserobject.h"
 #include "runtime/ui/userobject.h"
 #include "runtime/ui/picture.h"
+#include "runtime/dw/picture.h"
 #include "runtime/ui/statictext.h"
 #include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
@@ -19,6 +20,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -108,6 +110,105 @@ TEST_F(Controls, PictureAtItsOwnSizeTakesThePictureSize)
     p.SetOriginalSize(false);
     p.Resize(400, 400);
     EXPECT_EQ(p.widget()->size(), QSize(UnitsToPixelsX(400), UnitsToPixelsY(400)));
+}
+
+// A picture named again, also after the control was cleared in between (as a
+// question shown anew clears and names it), is shown from what was loaded,
+// not loaded again; another name loads, and so does a name after the window
+// closed.
+TEST_F(Controls, APictureNamedAgainIsNotLoadedAgain)
+{
+    std::vector<String> asked;
+    SetPictureLoader([&](const String &name) {
+        asked.push_back(name);
+        QPixmap pixmap(4, 4);
+        pixmap.fill(name == "images\\a.jpg" ? Qt::blue : Qt::green);
+        return pixmap;
+    });
+    Picture &p = controls->p_1;
+    auto shown = [&] { return p.widget()->grab().toImage().pixelColor(1, 1); };
+    ASSERT_TRUE(p.SetPictureName("images\\a.jpg"));
+    EXPECT_TRUE(p.SetPictureName("images\\a.jpg"));
+    p.SetPictureName("");
+    EXPECT_NE(shown(), QColor(Qt::blue));
+    EXPECT_TRUE(p.SetPictureName("images\\a.jpg "));
+    EXPECT_EQ(shown(), QColor(Qt::blue));
+    EXPECT_EQ(p.PictureName(), "images\\a.jpg ");
+    p.SetPictureName("images\\b.jpg");
+    EXPECT_EQ(shown(), QColor(Qt::green));
+    p.SetPictureName("images\\a.jpg");
+    EXPECT_EQ(shown(), QColor(Qt::blue));
+    p.WindowClosed();
+    p.SetPictureName("images\\a.jpg");
+    SetPictureLoader(nullptr);
+    EXPECT_EQ(asked, (std::vector<String>{"images\\a.jpg", "", "images\\b.jpg", "images\\a.jpg", "images\\a.jpg"}));
+}
+
+// A script's changes of visibility reach the widgets once it returns: a
+// control hidden and shown again by one script never leaves the screen, and
+// Visible() reads what the script set at every moment. The focus moves as
+// it would with each change made at once.
+TEST_F(Controls, VisibilityChangedByAScriptShowsWhenItReturns)
+{
+    struct Watch : QObject {
+        std::vector<QEvent::Type> seen;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::Hide || e->type() == QEvent::Show)
+                seen.push_back(e->type());
+            return false;
+        }
+    } watch;
+    StaticText &text = controls->st_1;
+    CheckBox &box = controls->cbx_1;
+    CommandButton &button = controls->cb_1;
+    text.widget()->installEventFilter(&watch);
+
+    std::vector<bool> read;
+    button.clicked = [&] {
+        text.SetVisible(false);
+        read.push_back(text.Visible());
+        text.SetVisible(true);
+        read.push_back(text.Visible());
+        box.SetVisible(false);
+        read.push_back(box.Visible());
+    };
+    button.clicked.Trigger();
+    EXPECT_EQ(read, (std::vector<bool>{false, true, false}));
+    EXPECT_TRUE(watch.seen.empty());
+    EXPECT_TRUE(text.widget()->isVisible());
+    EXPECT_FALSE(box.widget()->isVisible());
+    EXPECT_FALSE(box.Visible());
+
+    // Outside scripts a change shows at once.
+    text.SetVisible(false);
+    EXPECT_EQ(watch.seen, std::vector<QEvent::Type>{QEvent::Hide});
+    text.SetVisible(true);
+    box.SetVisible(true);
+    EXPECT_TRUE(box.widget()->isVisible());
+
+    // The focused control hidden, then the focus given: it lands there, and
+    // the hidden one is hidden by then. Hidden alone: the focus leaves it.
+    box.widget()->window()->activateWindow(); // as the window system does
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box.widget()->window()));
+    box.SetFocus();
+    ASSERT_TRUE(box.widget()->hasFocus());
+    button.clicked = [&] {
+        box.SetVisible(false);
+        button.SetFocus();
+        read.push_back(box.widget()->isVisible());
+    };
+    read.clear();
+    button.clicked.Trigger();
+    EXPECT_EQ(read, std::vector<bool>{false});
+    EXPECT_TRUE(button.widget()->hasFocus());
+    box.SetVisible(true);
+    box.SetFocus();
+    button.clicked = [&] { box.SetVisible(false); };
+    button.clicked.Trigger();
+    EXPECT_FALSE(box.widget()->isVisible());
+    EXPECT_FALSE(box.widget()->hasFocus());
+    box.SetVisible(true);
 }
 
 TEST_F(Controls, AUserObjectOpenedByAScriptJoinsTheControlsUntilClosed)

@@ -102,6 +102,11 @@ TEST_F(DataStoreTest, MissingRowsAndColumnsAreRunTimeErrors)
     expectError([&] { ds.GetItemString(0, "name"); });
     expectError([&] { ds.GetItemString(4, "name"); });
     expectError([&] { ds.GetItemString(1, "nothing"); });
+    // A column is named in any case and with blanks around it, nothing more.
+    for (const char *name : {"sfzh", "SFZH", " SfZh  "})
+        EXPECT_EQ(ds.GetItemString(1, name), "1") << name;
+    for (const char *name : {"sfz", "sfzh2", "sf zh", "", "  "})
+        expectError([&] { ds.GetItemString(1, name); });
     expectError([&] { ds.GetItemNumber(1, 4); });
     expectError([&] { ds.SetItem(4, "name", String("x")); });
     expectError([&] { ds.SetItem(1, "nothing", String("x")); });

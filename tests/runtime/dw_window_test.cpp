@@ -188,6 +188,12 @@ TEST(DataWindowPaint, ChangesAfterAPaintShowOnTheNext)
     EXPECT_EQ(darkPixelsIn(grab(dw), big), 0);
     dw.Modify("t_big.text='成绩' t_big.font.weight='700'");
     EXPECT_EQ(darkPixelsIn(grab(dw), big), normal);
+    // Its text colour, after its font and text were measured: red glyphs are
+    // not dark, and black again draws them as before.
+    dw.Modify("t_big.color='255'");
+    EXPECT_EQ(darkPixelsIn(grab(dw), big), 0);
+    dw.Modify("t_big.color='0'");
+    EXPECT_EQ(darkPixelsIn(grab(dw), big), normal);
 }
 
 // Changes made by a script show together in one paint once it returns, also

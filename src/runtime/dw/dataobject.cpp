@@ -1,5 +1,10 @@
 #include "runtime/dw/dataobject.h"
 
+#include "runtime/dw/parsed_object.h"
+
+#include <string_view>
+#include <type_traits>
+
 #include <algorithm>
 #include <set>
 
@@ -124,13 +129,31 @@ bool DrawObject::set(const String &property, const String &value)
     // Scripts name properties in any case; the runtime itself in small
     // letters, which finds a property set before without making a copy.
     const auto known = props_.find(property);
-    String &stored = known != props_.end() ? known->second : props_[Lower(property)];
+    return setAt(known != props_.end() ? known->second : props_[Lower(property)], property, value);
+}
+
+String *DrawObject::storeOf(const String &property)
+{
+    const auto known = props_.find(property);
+    return known != props_.end() ? &known->second : nullptr;
+}
+
+bool DrawObject::setAt(String &stored, const String &property, const String &value)
+{
     if (stored == value)
         return false; // the same text again: the parsed form still holds
     stored = value;
+    // A colour given as a plain number (a cell recoloured) changes that one
+    // field of the parsed form; the rest (font, measured text) still holds.
+    if (parsed_ && RecolouredInPlace(parsed_, property, value))
+        return true;
     parsed_.reset();
     return true;
 }
+
+// Vectors of objects move them when they grow: their properties' storage
+// must move along, not be copied.
+static_assert(std::is_nothrow_move_constructible_v<DrawObject>);
 
 bool DrawObject::knows(const String &property) const
 {
@@ -204,11 +227,42 @@ DataObject &DataObject::column(const String &name, ColumnType type, int width)
     return *this;
 }
 
+namespace {
+
+// Whether Lower(text) == lowered, without making the lowered copy: scripts
+// name columns on every item they read.
+bool equalsLowered(std::string_view text, std::string_view lowered)
+{
+    if (text.size() != lowered.size())
+        return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x81 && c <= 0xFE && i + 1 < text.size()) {
+            // A double-byte character is kept as it is, trail byte and all.
+            if (text[i] != lowered[i] || text[i + 1] != lowered[i + 1])
+                return false;
+            ++i;
+            continue;
+        }
+        const char small = static_cast<char>((c >= 'A' && c <= 'Z') ? c + 32 : c);
+        if (small != lowered[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int DataObject::columnNumber(const String &name) const
 {
-    const String n = Lower(Trim(name));
+    std::string_view n = name;
+    const size_t first = n.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        n = {};
+    else
+        n = n.substr(first, n.find_last_not_of(' ') - first + 1);
     for (size_t i = 0; i < columns_.size(); ++i)
-        if (columns_[i].name == n)
+        if (equalsLowered(n, columns_[i].name))
             return static_cast<int>(i) + 1;
     return 0;
 }

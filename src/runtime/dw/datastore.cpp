@@ -324,13 +324,16 @@ Value DataStore::GetItem(long row, int column, std::source_location where) const
     return rowAt(row, where).values[static_cast<size_t>(c)];
 }
 
+// The item read where it lies, not copied first.
 String DataStore::GetItemString(long row, const String &column, std::source_location where) const
 {
-    return GetItem(row, column, where).toString();
+    const int c = columnIndex(column, where);
+    return rowAt(row, where).values[static_cast<size_t>(c)].toString();
 }
 String DataStore::GetItemString(long row, int column, std::source_location where) const
 {
-    return GetItem(row, column, where).toString();
+    const int c = columnIndex(column, where);
+    return rowAt(row, where).values[static_cast<size_t>(c)].toString();
 }
 double DataStore::GetItemNumber(long row, const String &column, std::source_location where) const
 {

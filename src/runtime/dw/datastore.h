@@ -18,6 +18,8 @@
 #include "runtime/dw/expression.h"
 
 #include <map>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace runtime {
@@ -161,18 +163,30 @@ private:
     // Sets a known property of an object to a value Modify gave.
     String setProperty(DrawObject &object, const String &property, const String &value, bool &ok,
                        std::vector<const DrawObject *> &recoloured, bool &changed);
+    // The same for a target found before, whose kind of property is known.
+    struct ModifyTarget;
+    String setTargetProperty(DrawObject &object, ModifyTarget &target, const String &value, bool &ok,
+                             std::vector<const DrawObject *> &recoloured, bool &changed);
     bool writeRow(Transaction &t, const RowData &row, bool remove);
 
     // A property of a presentation object as Modify named it, found before:
     // scripts change the same properties over and over.
     struct ModifyTarget {
-        size_t index; // in the data object's objects, checked by name
-        String name;
+        size_t index; // in the data object's objects, checked by identity
+        unsigned long long identity;
         String property;
+        String *store = nullptr; // the property's text in the object, once set
+        bool numeric = false; // the value must be a number
+        bool colour = false;  // the property only colours the object
+    };
+    struct TargetHash {
+        size_t operator()(const String &s) const { return std::hash<std::string_view>{}(s); }
     };
 
     DataObject object_;
-    std::map<String, ModifyTarget> modifyTargets_;
+    // Found by the target's text as the script wrote it, by hash: a script
+    // recolouring a card of 100 cells names 200 targets at a time.
+    std::unordered_map<String, ModifyTarget, TargetHash> modifyTargets_;
     Transaction *transaction_ = nullptr;
     std::vector<RowData> rows_;
     std::vector<RowData> deleted_;

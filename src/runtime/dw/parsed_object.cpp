@@ -50,6 +50,14 @@ ParsedProperty::ParsedProperty(const DrawObject &object, const char *property)
     }
 }
 
+ParsedProperty ParsedProperty::FixedNumber(const String &digits)
+{
+    ParsedProperty p;
+    p.value_ = digits;
+    p.number_ = Long(digits);
+    return p;
+}
+
 String ParsedProperty::text(const DataStore &store, long row) const
 {
     if (!expression_)
@@ -135,6 +143,26 @@ const ParsedObject &Parsed(const DrawObject &object)
     if (!object.parsed_)
         object.parsed_ = std::make_shared<const ParsedObject>(object);
     return *object.parsed_;
+}
+
+bool RecolouredInPlace(std::shared_ptr<const ParsedObject> &parsed, const String &property, const String &value)
+{
+    ParsedProperty ParsedObject::*field = nullptr;
+    if (property == "background.color")
+        field = &ParsedObject::backgroundColor;
+    else if (property == "color")
+        field = &ParsedObject::color;
+    else if (property == "background.mode")
+        field = &ParsedObject::backgroundMode;
+    // Digits alone parse as that number (no expression, no fallback); a
+    // colour beyond a long's range takes the whole parse.
+    if (!field || value.empty() || value.size() > 10 ||
+        !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    auto recoloured = std::make_shared<ParsedObject>(*parsed);
+    (*recoloured).*field = ParsedProperty::FixedNumber(value);
+    parsed = std::move(recoloured);
+    return true;
 }
 
 QString ShownText(const String &text)

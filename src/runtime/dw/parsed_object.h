@@ -27,6 +27,9 @@ public:
     // (colours, modes, visible, weight), a bare expression.
     ParsedProperty(const DrawObject &object, const char *property);
 
+    // A fixed number, as a property holding only digits parses.
+    static ParsedProperty FixedNumber(const String &digits);
+
     String text(const DataStore &store, long row) const;
     long number(const DataStore &store, long row) const;
     bool fixed() const { return !expression_; }
@@ -85,6 +88,11 @@ private:
 // The parsed form of the object, made on first use and kept until the
 // object's properties change.
 const ParsedObject &Parsed(const DrawObject &object);
+
+// Where property is one of the colours (color, background.color,
+// background.mode) and value plain digits, replaces parsed by a copy with
+// only that field new and returns true; else leaves it and returns false.
+bool RecolouredInPlace(std::shared_ptr<const ParsedObject> &parsed, const String &property, const String &value);
 
 // A text as a data window shows it: "\r\n", "\n\r" and "\r" end lines.
 QString ShownText(const String &text);

@@ -1,6 +1,7 @@
 #include "runtime/dw/print.h"
 
 #include "runtime/dw/render.h"
+#include "runtime/ui/systemerror.h"
 #include "runtime/ui/units.h"
 
 #include <QPainter>
@@ -21,7 +22,12 @@ long printWithDialog(const DataStore &store)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer);
-    if (dialog.exec() != QDialog::Accepted)
+    int accepted;
+    {
+        const NestedEventLoop nested;
+        accepted = dialog.exec();
+    }
+    if (accepted != QDialog::Accepted)
         return -1;
     return PrintPages(store, printer);
 }

@@ -36,10 +36,9 @@ bool isColour(const String &property)
     return property == "background.mode" || property == "background.color" || property == "color";
 }
 
-bool validValue(const String &property, const String &value)
+// A number, or a number followed by a tab and an expression.
+bool validNumber(const String &value)
 {
-    if (!isNumeric(property))
-        return true;
     const size_t tab = value.find('\t');
     const String number = tab == std::string::npos ? value : String(value.substr(0, tab));
     // Most values are plain digits, as colours and positions are written.
@@ -48,6 +47,8 @@ bool validValue(const String &property, const String &value)
     });
     return digits || IsNumber(number);
 }
+
+bool validValue(const String &property, const String &value) { return !isNumeric(property) || validNumber(value); }
 
 // The text in small letters: the text itself when it has no capital to
 // lower (the runtime's own names), else a lowered copy kept in lowered.
@@ -72,7 +73,11 @@ bool readValue(const String &s, size_t &i, String &value)
         }
         if (i >= s.size())
             return false;
-        value = DecodeTildes(std::string_view(s).substr(start, i - start));
+        const std::string_view quoted = std::string_view(s).substr(start, i - start);
+        if (quoted.find('~') == std::string_view::npos)
+            value.assign(quoted);
+        else
+            value = DecodeTildes(quoted);
         ++i;
         return true;
     }
@@ -221,9 +226,9 @@ String DataStore::modifyOne(const String &target, const String &value, bool &ok,
     std::vector<DrawObject> &objects = object_.objects();
     const auto known = modifyTargets_.find(target);
     if (known != modifyTargets_.end()) {
-        const ModifyTarget &t = known->second;
-        if (t.index < objects.size() && objects[t.index].name() == t.name)
-            return setProperty(objects[t.index], t.property, value, ok, recoloured, changed);
+        ModifyTarget &t = known->second;
+        if (t.index < objects.size() && objects[t.index].identity() == t.identity)
+            return setTargetProperty(objects[t.index], t, value, ok, recoloured, changed);
     }
 
     String lowered;
@@ -267,8 +272,29 @@ String DataStore::modifyOne(const String &target, const String &value, bool &ok,
         return "unknown object " + name;
     if (!o->knows(property) || property == "name" || property == "type" || property == "band" || property == "id")
         return "unknown property " + property;
-    modifyTargets_[target] = {static_cast<size_t>(o - objects.data()), name, property};
-    return setProperty(*o, property, value, ok, recoloured, changed);
+    ModifyTarget &t = modifyTargets_[target] = {static_cast<size_t>(o - objects.data()), o->identity(), property,
+                                                nullptr, isNumeric(property), isColour(property)};
+    return setTargetProperty(*o, t, value, ok, recoloured, changed);
+}
+
+String DataStore::setTargetProperty(DrawObject &o, ModifyTarget &t, const String &value, bool &ok,
+                                    std::vector<const DrawObject *> &recoloured, bool &changed)
+{
+    if (t.numeric && !validNumber(value))
+        return "invalid value for " + t.property;
+    // The property's text is reached directly once it has been set: a card
+    // recoloured cell by cell sets the same few properties again and again.
+    const bool changedNow = t.store ? o.setAt(*t.store, t.property, value) : o.set(t.property, value);
+    if (!t.store)
+        t.store = o.storeOf(t.property);
+    if (changedNow) {
+        if (t.colour)
+            recoloured.push_back(&o);
+        else
+            changed = true;
+    }
+    ok = true;
+    return {};
 }
 
 String DataStore::setProperty(DrawObject &o, const String &property, const String &value, bool &ok,

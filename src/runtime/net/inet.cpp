@@ -1,5 +1,7 @@
 #include "runtime/net/inet.h"
 
+#include "runtime/ui/systemerror.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -64,6 +66,7 @@ int Inet::GetURL(const String &url, InternetResult &result)
             answer->loop->quit();
     });
     if (!answer->arrived) {
+        const NestedEventLoop nested;
         QEventLoop loop;
         QTimer::singleShot(kGetUrlTimeout, &loop, &QEventLoop::quit);
         answer->loop = &loop;

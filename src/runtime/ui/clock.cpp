@@ -1,5 +1,7 @@
 #include "runtime/ui/clock.h"
 
+#include "runtime/ui/systemerror.h"
+
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -28,6 +30,7 @@ public:
     Milliseconds Now() const override { return Milliseconds(started_.elapsed()); }
     void Pause(Milliseconds duration) override
     {
+        const NestedEventLoop nested;
         QEventLoop loop;
         QTimer::singleShot(duration, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);

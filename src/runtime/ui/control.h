@@ -44,6 +44,10 @@ private:
     std::vector<std::unique_ptr<Control>> opened_;
 };
 
+// Shows and hides the widgets of the controls whose visibility scripts have
+// changed since; the runtime runs it as scripts return to their event loop.
+void ShowPendingVisibility();
+
 class Control : public PowerObject {
 public:
     // Takes ownership of widget and makes it a child of the parent's canvas.
@@ -61,6 +65,10 @@ public:
     virtual void Move(int x, int y);
     virtual void Resize(int width, int height);
 
+    // Inside a script, the widget is shown or hidden when the script returns
+    // to its event loop (or sooner, where the focus moves or a window or loop
+    // opens): a control hidden and shown again by one script never leaves the
+    // screen. Visible() reads what the script set at every moment.
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
     virtual bool Enabled() const;
@@ -100,8 +108,14 @@ protected:
     // Applies the colours to the widget; controls with their own colour
     // roles override it.
     virtual void applyColors();
+    // False for a control whose widget is also shown and hidden, and read,
+    // directly (a data window): it follows SetVisible at once.
+    virtual bool defersVisibility() const { return true; }
 
 private:
+    friend void ShowPendingVisibility();
+    void applyVisible();
+    bool visibilityPending_ = false;
     ControlParent *owner_;
     QPointer<QWidget> widget_;
     int x_ = 0, y_ = 0, width_ = 0, height_ = 0;

@@ -24,6 +24,13 @@ public:
     void Move(int x, int y) override;
     void Resize(int width, int height) override;
 
+protected:
+    // Scripts show and hide the data window also directly (dw_1->SetVisible)
+    // and read it back from there.
+    bool defersVisibility() const override { return false; }
+
+public:
+
     Event<int, int, long, String> clicked{this, "clicked"};       // xpos, ypos, row, object
     Event<int, int, long, String> doubleclicked{this, "doubleclicked"};
     Event<long> rowfocuschanged{this, "rowfocuschanged"};          // currentrow

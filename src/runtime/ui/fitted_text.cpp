@@ -122,12 +122,34 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     drawFrame(&painter);
     const QRect area = contentsRect();
-    const QString text = WithLineSeparators(this->text());
-    if (text.isEmpty())
+    const QTextLayout *layout = laidOut(area);
+    if (!layout)
         return;
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    layout->draw(&painter, area.topLeft());
+}
+
+const QTextLayout *FittedTextLabel::laidOut(const QRect &area)
+{
+    const QString raw = this->text();
+    if (laid_ && laid_->text == raw && laid_->size == area.size() && laid_->font == font() &&
+        laid_->alignment == alignment() && laid_->wordWrap == wordWrap())
+        return laid_->layout.lineCount() > 0 ? &laid_->layout : nullptr;
+    laid_.reset();
+    const QString text = WithLineSeparators(raw);
+    if (text.isEmpty())
+        return nullptr;
+    laid_ = std::make_unique<Laid>();
+    laid_->text = raw;
+    laid_->font = font();
+    laid_->size = area.size();
+    laid_->alignment = alignment();
+    laid_->wordWrap = wordWrap();
+    QTextLayout &layout = laid_->layout;
+    layout.setText(text);
+    layout.setFont(font());
     QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
     option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
-    QTextLayout layout(text, font());
     layout.setTextOption(option);
     // Lays out at most `most` lines (0: all of them).
     const auto layOut = [&](int most) {
@@ -142,7 +164,7 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
     };
     layOut(0);
     if (layout.lineCount() == 0)
-        return;
+        return nullptr;
 
     QTextLine first = layout.lineAt(0);
     LinePlacement place{std::ceil(first.ascent()), std::round(first.height())};
@@ -173,9 +195,7 @@ void FittedTextLabel::paintEvent(QPaintEvent *)
         const double base = std::floor(line.ascent() + std::max(0.0, line.leading()));
         line.setPosition({0, place.firstBaseline + i * place.pitch - base});
     }
-
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    layout.draw(&painter, area.topLeft());
+    return &layout;
 }
 
 } // namespace runtime

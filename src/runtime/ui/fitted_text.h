@@ -11,9 +11,10 @@
 
 #include "runtime/ui/clickable_label.h"
 
-#include <utility>
+#include <QTextLayout>
 
-class QTextLayout;
+#include <memory>
+#include <utility>
 
 namespace runtime {
 
@@ -22,6 +23,20 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The text laid out and its lines placed for the box, kept while the
+    // text, font, box size, alignment and wrapping stay as they were: a
+    // label painted again (a neighbour changed, the window flushed) draws
+    // its shaped glyphs without shaping them again.
+    struct Laid {
+        QString text;
+        QFont font;
+        QSize size;
+        Qt::Alignment alignment;
+        bool wordWrap = false;
+        QTextLayout layout;
+    };
+    const QTextLayout *laidOut(const QRect &area);
+    std::unique_ptr<Laid> laid_;
     // The ink of the text last drawn, measured once for its text and font.
     QString inkText_;
     QFont inkFont_;

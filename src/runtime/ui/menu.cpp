@@ -1,5 +1,6 @@
 #include "runtime/ui/menu.h"
 
+#include "runtime/ui/systemerror.h"
 #include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
 
@@ -99,6 +100,7 @@ void MenuItem::PopMenu(int x, int y)
     if (items_.empty() || !window)
         return;
     const QPoint at(UnitsToPixelsX(x), UnitsToPixelsY(y));
+    const NestedEventLoop nested;
     submenu()->exec(window->Canvas()->mapToGlobal(at));
 }
 

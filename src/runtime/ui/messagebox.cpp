@@ -1,5 +1,7 @@
 #include "runtime/ui/messagebox.h"
 
+#include "runtime/ui/systemerror.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -60,7 +62,10 @@ int showDialog(const MessageBoxRequest &r)
     const size_t def = static_cast<size_t>(r.defaultButton - 1);
     if (def < buttons.size())
         box.setDefaultButton(static_cast<QPushButton *>(buttons[def]));
-    box.exec();
+    {
+        const NestedEventLoop nested;
+        box.exec();
+    }
     for (size_t i = 0; i < buttons.size(); ++i)
         if (box.clickedButton() == buttons[i])
             return static_cast<int>(i + 1);

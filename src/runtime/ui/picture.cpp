@@ -26,7 +26,18 @@ ClickableLabel *Picture::label() const { return static_cast<ClickableLabel *>(wi
 bool Picture::SetPictureName(const String &name)
 {
     pictureName_ = name;
-    const QPixmap pixmap = LoadPicture(name);
+    const String key = Trim(name);
+    QPixmap pixmap;
+    if (key.empty()) {
+        pixmap = LoadPicture(name); // no picture; the one loaded last stays kept
+    } else if (key == loadedName_ && !loaded_.isNull()) {
+        pixmap = loaded_;
+    } else {
+        loaded_ = {};
+        loadedName_ = key;
+        loaded_ = LoadPicture(name);
+        pixmap = loaded_;
+    }
     label()->setPixmap(pixmap);
     fitToPicture();
     return !pixmap.isNull();
@@ -34,6 +45,8 @@ bool Picture::SetPictureName(const String &name)
 
 void Picture::WindowClosed()
 {
+    loaded_ = {};
+    loadedName_.clear();
     if (label()->pixmap().isNull())
         return;
     label()->setPixmap({});

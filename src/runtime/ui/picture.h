@@ -6,6 +6,8 @@
 
 #include "runtime/ui/control.h"
 
+#include <QPixmap>
+
 namespace runtime {
 
 class ClickableLabel;
@@ -37,6 +39,13 @@ private:
     ClickableLabel *label() const;
     void fitToPicture();
     String pictureName_;
+    // The picture last loaded and its name, kept while a script clears the
+    // control and names it again (a question shown anew, or a next one with
+    // the same picture): a picture on screen is not decoded again. Dropped
+    // before another picture loads and when the window closes, so that at
+    // most one picture is held beside the one loading.
+    String loadedName_;
+    QPixmap loaded_;
     bool originalSize_ = false;
     bool enabled_ = true;
     String url_;

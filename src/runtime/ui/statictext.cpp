@@ -35,6 +35,9 @@ ClickableLabel *StaticText::label() const { return static_cast<ClickableLabel *>
 
 void StaticText::SetText(const String &text)
 {
+    // The text it shows already: nothing to convert or lay out again.
+    if (text == text_)
+        return;
     text_ = text;
     label()->setText(ToQString(text));
 }

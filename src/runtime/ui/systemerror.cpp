@@ -41,11 +41,18 @@ void scriptsReturned()
     }
 }
 
+// The depth at which the innermost event loop runs, and what runs when the
+// scripts return to it.
+int loopBase = 0;
+void (*returnedToLoop)() = nullptr;
+
 struct ScriptDepth {
     ScriptDepth() { ++scriptDepth; }
     ~ScriptDepth()
     {
-        if (--scriptDepth == 0)
+        if (--scriptDepth == loopBase && returnedToLoop)
+            returnedToLoop();
+        if (scriptDepth == 0)
             scriptsReturned();
     }
 };
@@ -160,6 +167,19 @@ bool RunScript(const ScriptSite &site, const std::function<void()> &script)
     }
     return false;
 }
+
+bool ScriptRunning() { return scriptDepth > loopBase; }
+
+void SetScriptsReturnedToLoopHook(void (*fn)()) { returnedToLoop = fn; }
+
+NestedEventLoop::NestedEventLoop() : outerBase_(loopBase)
+{
+    if (returnedToLoop)
+        returnedToLoop();
+    loopBase = scriptDepth;
+}
+
+NestedEventLoop::~NestedEventLoop() { loopBase = outerBase_; }
 
 void WhenScriptsHaveReturned(std::function<void()> fn)
 {

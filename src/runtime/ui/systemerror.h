@@ -46,6 +46,29 @@ bool RunScript(const ScriptSite &site, const std::function<void()> &script);
 // script has finished with it.
 void WhenScriptsHaveReturned(std::function<void()> fn);
 
+// Whether a script runs now above the innermost event loop: what it changes
+// on the screen shows only once it returns to that loop.
+bool ScriptRunning();
+
+// Runs fn whenever the running scripts have returned to the event loop that
+// delivered them (the program's own, or a nested one); one function, set by
+// the runtime.
+void SetScriptsReturnedToLoopHook(void (*fn)());
+
+// Kept around a nested event loop (a response window, a message box, a
+// pause): the scripts that loop delivers return to it, and what the script
+// that opened it changed shows first.
+class NestedEventLoop {
+public:
+    NestedEventLoop();
+    ~NestedEventLoop();
+    NestedEventLoop(const NestedEventLoop &) = delete;
+    NestedEventLoop &operator=(const NestedEventLoop &) = delete;
+
+private:
+    int outerBase_;
+};
+
 // The application's systemerror event. Without a handler the error is shown
 // in a plain message box.
 using SystemErrorHandler = std::function<void()>;

@@ -6,6 +6,7 @@
 #include "runtime/ui/menu.h"
 #include "runtime/ui/icons.h"
 #include "runtime/ui/native_title.h"
+#include "runtime/ui/systemerror.h"
 #include "runtime/ui/units.h"
 
 #include <QBackingStore>
@@ -335,15 +336,20 @@ int OpenWindow(Window *window, Window **instance)
 
     for (Control *control : window->Controls())
         control->constructor.Trigger();
+    // The first focus and the window's first showing see the controls as
+    // the scripts left them.
+    ShowPendingVisibility();
     window->applyTabOrder();
     window->open.Trigger();
     window->opened_ = true;
     if (!window->open_) // closed by its own open event
         return 1;
+    ShowPendingVisibility();
     window->show();
     RaiseResize(*window);
 
     if (window->type_ == WindowType::Response) {
+        const NestedEventLoop nested;
         QEventLoop loop;
         QPointer<Window> guard(window);
         window->modalLoop_ = &loop;
