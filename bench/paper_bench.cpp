@@ -4,8 +4,8 @@
 //   WindowsPathOneTransaction   the class window's own way (BuildPaper): only
 //                               the chapters the rules draw from are read, only
 //                               the drawn questions written to t_mno
-//   WholeBankOrderOneTransaction the baseline: the paper as the program was
-//                               specified to build it, done well: a random
+//   WholeBankOrderOneTransaction the baseline: the paper built through the
+//                               whole bank's order, done well: a random
 //                               order of every number up to the largest in
 //                               the bank written to t_mno by one prepared
 //                               statement, then the composition statements,
