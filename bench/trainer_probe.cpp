@@ -35,7 +35,6 @@
 #include "runtime/ui/application.h"
 #include "x11_keys.h"
 
-#include <QIcon>
 #include <QTimer>
 #include <qpa/qwindowsysteminterface.h>
 
@@ -176,10 +175,7 @@ void stepWithKeys()
 int main(int argc, char **argv)
 {
     runtime::Application qapp(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pic/cat.gif")));
-    app &application = theApp();
-    application.create();
-    if (!application.open())
+    if (!StartTrainer())
         return 1;
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "keys")

@@ -14,7 +14,9 @@
 #include "runtime/ui/systemerror.h"
 #include "runtime/win32/module.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 
 #include <iterator>
 
@@ -91,6 +93,14 @@ app &theApp()
 {
     static app instance;
     return instance;
+}
+
+bool StartTrainer()
+{
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pic/cat.gif")));
+    app &application = theApp();
+    application.create();
+    return application.open();
 }
 
 void app::create()

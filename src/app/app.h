@@ -26,3 +26,8 @@ public:
 
 // The one application object.
 app &theApp();
+
+// The trainer's start, as its entry point makes it: the window icon, the
+// application object created and opened. False when the program has ended
+// here. A Qt application object must exist.
+bool StartTrainer();

@@ -6,18 +6,13 @@
 #include "runtime/ui/application.h"
 #include "runtime/ui/halt.h"
 
-#include <QIcon>
-
 int main(int argc, char **argv)
 {
     runtime::Application qapp(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pic/cat.gif")));
-    app &application = theApp();
-    application.create();
-    if (!application.open())
+    if (!StartTrainer())
         return 1;
     runtime::Run();
-    application.destroy();
+    theApp().destroy();
     // The process ends here, without Qt's own teardown: that waits for Qt's
     // worker threads, and a page fetch's name lookup holds one for as long
     // as the name server keeps silent, which would keep the process, and its
