@@ -12,8 +12,10 @@
 #include "runtime/dw/picture.h"
 #include "runtime/dw/render.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
 #include <map>
@@ -87,6 +89,24 @@ protected:
         return s;
     }
     String cellColor(long row) const { return w->dw_1->Describe("t_" + String(row) + ".background.color"); }
+    // The colour a cell is drawn in on the card, read near its top edge.
+    QRgb drawnCellColour(const QImage &card, long row) const
+    {
+        const QRect box = ObjectRect(*w->dw_1->dataObject().object("t_" + String(row)), 0);
+        return card.pixelColor(box.center().x(), box.top() + 2).rgb();
+    }
+    QRgb drawnCellColour(long row) const { return drawnCellColour(w->dw_1->grab().toImage(), row); }
+    // The colour of a cell as the screen shows it: what the window's partial
+    // repaints have left, not a fresh drawing of the card.
+    QRgb shownCellColour(long row) const
+    {
+        QWidget *window = w->dw_1->window();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        QApplication::processEvents();
+        const QImage screen = window->screen()->grabWindow(window->winId()).toImage();
+        const QRect box = ObjectRect(*w->dw_1->dataObject().object("t_" + String(row)), 0);
+        return screen.pixelColor(w->dw_1->mapTo(window, QPoint(box.center().x(), box.top() + 2))).rgb();
+    }
 
     class w_mnkz_2012 *w = nullptr;
     ModalWatcher modals;
@@ -158,17 +178,20 @@ TEST_F(Stepping, OneCyanCellAfterAWrongQuestionIsShownAgain)
         next();
     }
     ASSERT_EQ(modals.seen.size(), 2u);
+    // On the screen, after the partial repaints of forced study and the next
+    // question: both judged cells red, the one on screen cyan.
+    const QRgb cyan = qRgb(0, 255, 255), red = qRgb(255, 0, 0);
+    EXPECT_EQ(shownCellColour(1), red);
+    EXPECT_EQ(shownCellColour(2), red);
+    EXPECT_EQ(shownCellColour(3), cyan);
     // The colours of the hundred cells, read at their centres in the drawn card.
     auto colours = [&] {
         const QImage image = w->dw_1->grab().toImage();
         std::map<QRgb, int> count;
-        for (int n = 1; n <= 100; ++n) {
-            const QRect box = ObjectRect(*w->dw_1->dataObject().object("t_" + String(n)), 0);
-            ++count[image.pixelColor(box.center().x(), box.top() + 2).rgb()];
-        }
+        for (int n = 1; n <= 100; ++n)
+            ++count[drawnCellColour(image, n)];
         return count;
     };
-    const QRgb cyan = qRgb(0, 255, 255), red = qRgb(255, 0, 0);
     for (const char *cellName : {"t_1", "t_101"}) { // a click on the number or on the answer
         w->dw_1.clicked.Trigger(0, 0, 1, String(cellName));
         EXPECT_EQ(w->dw_2->GetRow(), 1);
