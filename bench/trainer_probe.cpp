@@ -11,6 +11,14 @@
 //                           key "a" (which the window ignores) as often:
 //                           "key7_us=…", "idle_key_us=…", the CPU time of
 //                           the process per key up to the painted window
+//   trainer_probe serverkeys the same as a learner presses the keys: each
+//                           after a pause of 50 ms with the process at rest,
+//                           pressed and released through the X server (XTest),
+//                           which delivers it to the focused window, Qt's xcb
+//                           thread reading it and waking the main thread;
+//                           "server_key7_us=…", "server_idle_key_us=…", the CPU
+//                           time of the process from the key's press to the
+//                           window painted after its release
 //   trainer_probe exams N   N examinations in a row, each answered right
 //                           question by question (the right digits, then 7),
 //                           handed in (the keypad's +, "确认交卷") and its
@@ -25,17 +33,21 @@
 //                           "peak_sampled=…", the most smaps_rollup showed
 //                           after any question or window of them
 //
-// Keys and clicks enter Qt through its window-system interface, as the xcb
-// platform hands over what the X server delivers.
+// Apart from serverkeys, keys and clicks enter Qt through its window-system
+// interface, as the xcb platform hands over what the X server delivers.
 #include "app/app.h"
 #include "exam/w_jj.h"
 #include "exam/w_jj_enter.h"
 #include "exam/w_mnkz_2012.h"
 #include "exam_driver.h"
 #include "runtime/ui/application.h"
+#include "event_counter.h"
 #include "x11_keys.h"
 
+#include <QGuiApplication>
+#include <QThread>
 #include <QTimer>
+#include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
@@ -44,6 +56,9 @@
 #include <fstream>
 #include <functional>
 #include <string>
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
 
 using namespace runtime;
 
@@ -158,6 +173,51 @@ double microsecondsPerKey(const X11Key &key, int times)
     return clock.Seconds() * 1e6 / times;
 }
 
+// The same as a learner presses the keys: each after a pause, through the X
+// server. A key after a pause finds the process's caches cold and its
+// threads asleep, which a key right after another does not; the time counts
+// from the press to the window painted after the release, not the pause.
+double microsecondsPerServerKey(const X11Key &key, int times)
+{
+    auto *x11App = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11App ? x11App->connection() : nullptr;
+    if (!connection)
+        return -1;
+    EventCounter releases{QEvent::KeyRelease};
+    w_mnkz_2012->widget()->window()->windowHandle()->installEventFilter(&releases);
+    const auto keycode = static_cast<uint8_t>(key.keycode);
+    double seconds = 0;
+    for (int i = 0; i < times; ++i) {
+        QThread::msleep(50);
+        const bench::CpuClock clock;
+        xcb_test_fake_input(connection, XCB_KEY_PRESS, keycode, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        xcb_test_fake_input(connection, XCB_KEY_RELEASE, keycode, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        xcb_flush(connection);
+        while (releases.count <= i)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(); // the paint the key asked for
+        seconds += clock.Seconds();
+    }
+    w_mnkz_2012->widget()->window()->windowHandle()->removeEventFilter(&releases);
+    return seconds * 1e6 / times;
+}
+
+void stepWithServerKeys()
+{
+    openExamination([] {
+        // The window the examination opened has the keyboard's focus.
+        w_mnkz_2012->widget()->window()->windowHandle()->requestActivate();
+        QCoreApplication::processEvents();
+        const int steps = static_cast<int>(w_mnkz_2012->dw_2->RowCount()) - 1;
+        const double seven = microsecondsPerServerKey(x11::Digit(7), steps);
+        const double idle = microsecondsPerServerKey(x11::LetterA, steps);
+        std::printf("server_key7_us=%.1f\nserver_idle_key_us=%.1f\npictures=%ld\n", seven, idle,
+                    bench::PicturesOfPaper());
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    });
+}
+
 void stepWithKeys()
 {
     openExamination([] {
@@ -180,6 +240,8 @@ int main(int argc, char **argv)
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "keys")
         stepWithKeys();
+    else if (mode == "serverkeys")
+        stepWithServerKeys();
     else if (mode == "exams")
         takeExams(1, argc > 2 ? std::max(1, std::atoi(argv[2])) : 30);
     else

@@ -3,7 +3,7 @@
 # Sourced by ./run and ./test; quiet when everything is in place.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev libsqlcipher-dev libssl-dev libxcb1-dev xvfb xauth
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev libsqlcipher-dev libssl-dev libxcb1-dev libxcb-xtest0-dev xvfb xauth
           libgtest-dev libbenchmark-dev fonts-wqy-zenhei qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
