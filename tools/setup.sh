@@ -4,7 +4,10 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev libsqlcipher-dev libssl-dev libxcb1-dev libxcb-xtest0-dev xvfb xauth
-          libgtest-dev libbenchmark-dev fonts-wqy-zenhei qt6-translations-l10n)
+          libgtest-dev libbenchmark-dev qt6-translations-l10n
+          # The fonts the runtime draws the windows' faces with (Arial, 宋体 …);
+          # docs/architecture.md says which family stands in for which face.
+          fonts-urw-base35 fonts-dejavu-core fonts-wqy-zenhei)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

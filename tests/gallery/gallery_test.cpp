@@ -7,14 +7,18 @@
 // and time, the seed of every random draw (the paper and the option order),
 // the user's name, the clock behind the window timers (it moves only when a
 // state asks), the text cursor (it does not blink), and the network (no page
-// arrives, so the browser strips stay hidden). The pictures are drawn in the
-// fonts that tools/setup.sh installs; other fonts draw other pictures.
+// arrives, so the browser strips stay hidden).
+//
+// The pictures are drawn with the project's own fontconfig
+// (tests/support/fonts.conf.in): only the fonts tools/setup.sh installs, with
+// fixed rendering, so that the fonts and font settings a machine has besides
+// change nothing.
 //
 // A state that differs from its reference fails the test by its name, and
 // NAME.new.png (the picture now) and NAME.diff.png (the differing pixels in
-// red) are written beside the reference. After a change of the look, look at
-// each new picture, and when it shows what the learner should see, make it
-// the reference:
+// red) are written beside the reference; the end of the run says what to do
+// about them. After a change of the look, look at each new picture, and when
+// it shows what the learner should see, make it the reference:
 //
 //     GALLERY_ACCEPT=1 build/tests/gallery_test                  (every state)
 //     GALLERY_ACCEPT=frame,about build/tests/gallery_test        (those named)
@@ -70,6 +74,19 @@ const bool kScreenChosen = [] {
     setenv("QT_QPA_PLATFORM", "offscreen:configfile=" GALLERY_DIR "/screen.json", 1);
     return true;
 }();
+
+// The states whose pictures differed from their references, told about once
+// every test has run.
+class DifferingStates : public testing::Environment {
+public:
+    void Add(const std::string &state) { states_.push_back(state); }
+    void TearDown() override;
+
+private:
+    std::vector<std::string> states_;
+};
+DifferingStates *const kDiffering =
+    static_cast<DifferingStates *>(testing::AddGlobalTestEnvironment(new DifferingStates));
 
 // The states of the gallery, each with its reference picture.
 const std::set<std::string> kStates = {
@@ -128,8 +145,10 @@ protected:
         settle();
         EXPECT_TRUE(kStates.count(state)) << state << " is not among the gallery's states";
         const Comparison c = CompareWithReference(state, window.widget()->grab().toImage());
-        if (!c.matches)
+        if (!c.matches) {
             ADD_FAILURE() << c.note;
+            kDiffering->Add(state);
+        }
         else if (!c.note.empty())
             std::cout << c.note << '\n';
     }
@@ -485,6 +504,8 @@ TEST_F(Gallery, SettingsAboutAndTheErrorReport)
     click(w_failing->cb_read);
     EXPECT_TRUE(reportSeen);
 }
+
+void DifferingStates::TearDown() { std::cerr << AdviceOnDifferences(states_, kStates.size()); }
 
 // A reference whose state is gone would lie there unchecked.
 TEST(GalleryReferences, BelongToStatesOfTheGallery)

@@ -104,3 +104,28 @@ Comparison CompareWithReference(const std::string &name, const QImage &shot)
     return {false, name + ": " + what + "; see " + newPath.toStdString() +
                        (found ? " and " + diffPath.toStdString() : std::string())};
 }
+
+std::string AdviceOnDifferences(const std::vector<std::string> &differing, size_t states)
+{
+    if (differing.empty())
+        return {};
+    std::string names;
+    for (const std::string &name : differing)
+        names += (names.empty() ? "" : ",") + name;
+    const std::string folder = referenceFolder().toStdString();
+    std::string advice =
+        std::to_string(differing.size()) + " of " + std::to_string(states) +
+        " gallery pictures differ from their references.\n"
+        "Beside each reference in " + folder + "/ lie NAME.new.png, the picture now, and NAME.diff.png,\n"
+        "its differing pixels in red over the faded reference.\n"
+        "Look at every new picture first. Only one that shows what the learner should see becomes the\n"
+        "reference, committed with the change that made it and a message that says why:\n"
+        "    GALLERY_ACCEPT=" + names + " build/tests/gallery_test\n";
+    if (differing.size() * 4 >= states * 3)
+        advice +=
+            "When nearly every picture differs, the cause is usually the fonts or their rendering, not the\n"
+            "code: the tests draw only with the fonts of tests/support/fonts.conf.in, and another version of\n"
+            "those font packages, of FreeType or of Qt draws other pixels. References made again for that\n"
+            "would fail on every other machine; find what differs from Debian 12 instead.\n";
+    return advice;
+}

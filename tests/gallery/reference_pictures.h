@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <string>
+#include <vector>
 
 struct Comparison {
     bool matches = false; // the same as the reference, or now made the reference
@@ -21,3 +22,9 @@ struct Comparison {
 // names of the states, separated by commas), a picture that differs becomes
 // the reference instead, and the note says so.
 Comparison CompareWithReference(const std::string &name, const QImage &picture);
+
+// What a newcomer needs to know once some states have differed: where the
+// new and the difference pictures are, when a new picture may become the
+// reference, and what a difference in nearly every picture means. Empty
+// when none differed.
+std::string AdviceOnDifferences(const std::vector<std::string> &differing, size_t states);

@@ -1,5 +1,7 @@
 // Every test program runs Qt on the offscreen platform unless told otherwise,
-// under the runtime's application object.
+// under the runtime's application object, and draws with the project's own
+// fonts and font settings only.
+#include "pinned_fonts.h"
 #include "runtime/ui/application.h"
 
 #include <QCoreApplication>
@@ -7,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iostream>
 
 namespace {
 
@@ -27,7 +30,14 @@ int main(int argc, char **argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    PinFonts();
     runtime::Application app(argc, argv);
+    // Without its fonts a test would draw in others and fail far from the
+    // cause, by a few pixels; it stops here instead, saying what to install.
+    if (const std::string missing = MissingFonts(); !missing.empty()) {
+        std::cerr << missing;
+        return 1;
+    }
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new FreeClosedWindows);
     return RUN_ALL_TESTS();

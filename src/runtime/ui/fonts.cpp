@@ -2,26 +2,33 @@
 
 #include <QStringList>
 
+#include <vector>
+
 namespace runtime {
 
 namespace {
-const QString kChinese = QStringLiteral("WenQuanYi Zen Hei");
-const QString kChineseFallback = QStringLiteral("Droid Sans Fallback");
-} // namespace
 
-void InstallFontSubstitutions()
+// The Windows faces the windows name, each with the installed families that
+// stand in for it, best first. WenQuanYi Zen Hei comes last in every list, so
+// that Chinese text always has its glyphs. Every family named here is one
+// that the set-up installs (the architecture notes say which package brings
+// which, and why each was chosen).
+struct Face {
+    const char *windowsName;
+    QStringList installed;
+};
+
+const QString kChinese = QStringLiteral("WenQuanYi Zen Hei");
+
+const std::vector<Face> &Faces()
 {
-    struct Face {
-        const char *windowsName;
-        QStringList installed;
-    };
-    const Face faces[] = {
-        {"宋体", {kChinese, kChineseFallback}},
-        {"新宋体", {kChinese, kChineseFallback}},
-        {"黑体", {kChinese, kChineseFallback}},
-        {"楷体_GB2312", {kChinese, kChineseFallback}},
-        {"仿宋_GB2312", {kChinese, kChineseFallback}},
-        {"SimSun", {kChinese, kChineseFallback}},
+    static const std::vector<Face> faces = {
+        {"宋体", {kChinese}},
+        {"新宋体", {kChinese}},
+        {"黑体", {kChinese}},
+        {"楷体_GB2312", {kChinese}},
+        {"仿宋_GB2312", {kChinese}},
+        {"SimSun", {kChinese}},
         {"Arial", {"Nimbus Sans", "DejaVu Sans", kChinese}},
         {"MS Sans Serif", {"DejaVu Sans", "Nimbus Sans", kChinese}},
         {"Tahoma", {"DejaVu Sans", kChinese}},
@@ -29,11 +36,28 @@ void InstallFontSubstitutions()
         {"Times New Roman", {"Nimbus Roman", "DejaVu Serif", kChinese}},
         {"Courier New", {"Nimbus Mono PS", "DejaVu Sans Mono", kChinese}},
     };
-    for (const Face &f : faces) {
+    return faces;
+}
+
+} // namespace
+
+void InstallFontSubstitutions()
+{
+    for (const Face &f : Faces()) {
         const QString name = ToQString(f.windowsName);
         QFont::removeSubstitutions(name);
         QFont::insertSubstitutions(name, f.installed);
     }
+}
+
+QStringList SubstituteFamilies()
+{
+    QStringList families;
+    for (const Face &f : Faces())
+        for (const QString &family : f.installed)
+            if (!families.contains(family))
+                families.push_back(family);
+    return families;
 }
 
 QFont ToQFont(const Font &font)

@@ -6,6 +6,7 @@
 #include "runtime/text/text.h"
 
 #include <QFont>
+#include <QStringList>
 
 namespace runtime {
 
@@ -24,6 +25,10 @@ struct Font {
 // Maps the Windows font faces to the installed fonts; a CJK font backs every
 // face so Chinese text always has glyphs. Safe to call more than once.
 void InstallFontSubstitutions();
+
+// The installed families the substitutions name, each once: the fonts the
+// program's looks rely on.
+QStringList SubstituteFamilies();
 
 QFont ToQFont(const Font &font);
 
