@@ -10,6 +10,8 @@ runtime::GlobalWindow<class w_find> w_find;
 w_find::w_find() : Window("w_find")
 {
     SetWindowType(WindowType::Response);
+    // No caption: a task bar names the dialog by nothing either.
+    SetTitle("");
     SetTitleBar(false);
     SetControlMenu(false);
     SetMinBox(false);

@@ -3,6 +3,7 @@
 #include "runtime/ui/systemerror.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -55,9 +56,12 @@ int showDialog(const MessageBoxRequest &r)
     case Buttons::AbortRetryIgnore: kinds = {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}; break;
     }
     std::vector<QAbstractButton *> buttons;
+    // The buttons carry their captions only: a desktop theme may give Qt's
+    // standard buttons icons, which the system's own message boxes never show.
     for (auto kind : kinds) {
         buttons.push_back(box.addButton(kind));
         buttons.back()->setText(captionOf(kind));
+        buttons.back()->setIcon(QIcon());
     }
     const size_t def = static_cast<size_t>(r.defaultButton - 1);
     if (def < buttons.size())
