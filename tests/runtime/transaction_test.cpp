@@ -99,12 +99,22 @@ TEST_F(TransactionTest, ExecuteManyIsAllOrNothing)
     long n = 0;
     t.SelectInto("select count(*) from t_mno", {}, n);
     EXPECT_EQ(n, 3);
+
+    // Inside a scope, a failure takes back its own rows only.
+    {
+        TransactionScope group(t, ScopeEnd::Commit);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (4, 4)");
+        t.ExecuteMany("insert into t_mno (id, mno) values (?, ?)", {{5L, 5L}, {1L, 9L}});
+        EXPECT_EQ(t.SQLCode, -1);
+    }
+    t.SelectInto("select count(*) from t_mno", {}, n);
+    EXPECT_EQ(n, 4);
 }
 
-TEST_F(TransactionTest, WriteGroupCommitsOnceAndKeepsTheLastOutcome)
+TEST_F(TransactionTest, AScopeThatCommitsAtItsEndCommitsOnceAndKeepsTheLastOutcome)
 {
     {
-        WriteGroup group(t);
+        TransactionScope group(t, ScopeEnd::Commit);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 1)");
         t.Commit(); // deferred to the group's end
         EXPECT_EQ(t.SQLCode, 0);
@@ -123,13 +133,30 @@ TEST_F(TransactionTest, WriteGroupCommitsOnceAndKeepsTheLastOutcome)
     long n = 0;
     other.SelectInto("select count(*) from t_mno", {}, n);
     EXPECT_EQ(n, 2);
+
+    // A commit at the end that the database refuses (a deferred constraint,
+    // checked only there) says why and leaves nothing stored and nothing open.
+    t.ExecuteImmediate("pragma foreign_keys = on");
+    t.ExecuteImmediate("create table parent (id integer primary key)");
+    t.ExecuteImmediate("create table child (pid references parent (id) deferrable initially deferred)");
+    {
+        TransactionScope group(t, ScopeEnd::Commit);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
+        t.ExecuteImmediate("insert into child values (9)");
+        EXPECT_EQ(t.SQLCode, 0);
+    }
+    EXPECT_EQ(t.SQLCode, -1);
+    EXPECT_NE(t.SQLErrText.find("FOREIGN KEY"), std::string::npos);
+    EXPECT_FALSE(t.InTransaction());
+    t.SelectInto("select count(*) from t_mno", {}, n);
+    EXPECT_EQ(n, 2);
 }
 
-// Statements in an AllOrNothing group are stored together or not at all:
-// without Commit, a failed statement takes back those before it and keeps
-// its reason; a refused commit takes everything back; inside a WriteGroup
-// the group is a savepoint that takes back only its own statements.
-TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
+// Statements in a scope that takes back at its end are stored together or
+// not at all: without Commit, a failed statement takes back those before it
+// and keeps its reason; a refused commit takes everything back; inside
+// another scope it is a savepoint that takes back only its own statements.
+TEST_F(TransactionTest, AScopeThatTakesBackStoresEveryStatementOrNone)
 {
     auto rows = [&] {
         long n = -1;
@@ -137,7 +164,7 @@ TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
         return n;
     };
     {
-        AllOrNothing group(t);
+        TransactionScope group(t, ScopeEnd::TakeBack);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 1)");
         t.Commit(); // the group commits, not the script
         t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 2)");
@@ -148,7 +175,7 @@ TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
     EXPECT_EQ(rows(), 0);
 
     {
-        AllOrNothing group(t);
+        TransactionScope group(t, ScopeEnd::TakeBack);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 1)");
         t.ExecuteImmediate("insert into t_mno (id, mno) values (2, 2)");
         EXPECT_TRUE(group.Commit());
@@ -162,7 +189,7 @@ TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
     t.ExecuteImmediate("create table parent (id integer primary key)");
     t.ExecuteImmediate("create table child (pid references parent (id) deferrable initially deferred)");
     {
-        AllOrNothing group(t);
+        TransactionScope group(t, ScopeEnd::TakeBack);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
         t.ExecuteImmediate("insert into child values (9)");
         EXPECT_EQ(t.SQLCode, 0);
@@ -181,13 +208,13 @@ TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
     t.ExecuteImmediate("delete from t_mno where id = 6");
 
     {
-        WriteGroup outer(t);
+        TransactionScope outer(t, ScopeEnd::Commit);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
         {
-            AllOrNothing group(t);
+            TransactionScope group(t, ScopeEnd::TakeBack);
             t.ExecuteImmediate("insert into t_mno (id, mno) values (4, 4)");
         }
-        AllOrNothing group(t);
+        TransactionScope group(t, ScopeEnd::TakeBack);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (5, 5)");
         EXPECT_TRUE(group.Commit());
     }
