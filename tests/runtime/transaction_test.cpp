@@ -29,6 +29,14 @@ protected:
         t.Connect();
         ASSERT_EQ(t.SQLCode, 0) << ToUtf8(t.SQLErrText);
     }
+    // A child row without its parent is refused, but only by the commit: the
+    // constraint is deferred to it.
+    void refuseOrphansAtCommit()
+    {
+        t.ExecuteImmediate("pragma foreign_keys = on");
+        t.ExecuteImmediate("create table parent (id integer primary key)");
+        t.ExecuteImmediate("create table child (pid references parent (id) deferrable initially deferred)");
+    }
     TempDatabase db;
     Transaction t;
 };
@@ -133,23 +141,32 @@ TEST_F(TransactionTest, AScopeThatCommitsAtItsEndCommitsOnceAndKeepsTheLastOutco
     long n = 0;
     other.SelectInto("select count(*) from t_mno", {}, n);
     EXPECT_EQ(n, 2);
+}
 
-    // A commit at the end that the database refuses (a deferred constraint,
-    // checked only there) says why and leaves nothing stored and nothing open.
-    t.ExecuteImmediate("pragma foreign_keys = on");
-    t.ExecuteImmediate("create table parent (id integer primary key)");
-    t.ExecuteImmediate("create table child (pid references parent (id) deferrable initially deferred)");
-    {
-        TransactionScope group(t, ScopeEnd::Commit);
-        t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
-        t.ExecuteImmediate("insert into child values (9)");
-        EXPECT_EQ(t.SQLCode, 0);
+// A scope that commits at its end, whose commit the database refuses there
+// or at Commit, takes everything back, leaves no transaction open and says
+// why, as one that takes back does (AScopeThatTakesBack... below).
+TEST_F(TransactionTest, AScopeThatCommitsAtItsEndLeavesNothingWhenRefused)
+{
+    refuseOrphansAtCommit();
+    for (const bool commitCalled : {false, true}) {
+        SCOPED_TRACE(commitCalled ? "refused at Commit" : "refused at the end");
+        {
+            TransactionScope scope(t, ScopeEnd::Commit);
+            t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
+            t.ExecuteImmediate("insert into child values (9)");
+            EXPECT_EQ(t.SQLCode, 0);
+            if (commitCalled) {
+                EXPECT_FALSE(scope.Commit());
+            }
+        }
+        EXPECT_EQ(t.SQLCode, -1);
+        EXPECT_NE(t.SQLErrText.find("FOREIGN KEY"), std::string::npos);
+        EXPECT_FALSE(t.InTransaction());
+        long n = -1;
+        t.SelectInto("select count(*) from t_mno", {}, n);
+        EXPECT_EQ(n, 0);
     }
-    EXPECT_EQ(t.SQLCode, -1);
-    EXPECT_NE(t.SQLErrText.find("FOREIGN KEY"), std::string::npos);
-    EXPECT_FALSE(t.InTransaction());
-    t.SelectInto("select count(*) from t_mno", {}, n);
-    EXPECT_EQ(n, 2);
 }
 
 // Statements in a scope that takes back at its end are stored together or
@@ -185,9 +202,7 @@ TEST_F(TransactionTest, AScopeThatTakesBackStoresEveryStatementOrNone)
 
     // A commit the database refuses (a deferred constraint, checked only
     // there) takes everything back and leaves no transaction open.
-    t.ExecuteImmediate("pragma foreign_keys = on");
-    t.ExecuteImmediate("create table parent (id integer primary key)");
-    t.ExecuteImmediate("create table child (pid references parent (id) deferrable initially deferred)");
+    refuseOrphansAtCommit();
     {
         TransactionScope group(t, ScopeEnd::TakeBack);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
