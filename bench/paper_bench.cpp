@@ -49,7 +49,7 @@ void forEachComposition(DataStore &rules, const String &sqlnew, Compose compose)
 // The whole bank's order in t_mno, in one transaction.
 void buildPaperWholeBankOrder(Transaction &t, DataStore &rules, const String &sqlnew)
 {
-    WriteGroup writes(t);
+    TransactionScope paper(t, ScopeEnd::Commit);
     t.ExecuteImmediate("delete from t_kzmn ");
     t.ExecuteImmediate("delete from t_mno ");
     long n = 0;

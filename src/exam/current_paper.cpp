@@ -22,10 +22,10 @@ bool StoreAnswer(DataStore &dw, long row, const String &answer, const std::funct
     dw.SetItem(row, "zdanswer", answer);
     bool stored = false;
     {
-        AllOrNothing commit(sqlca);
+        TransactionScope answer(sqlca, ScopeEnd::TakeBack);
         // The view's statuses stay until the commit: taken back, the writes
         // are still pending and go out with the next answer.
-        stored = dw.Update(true, false) == 1 && (!alongWith || alongWith()) && commit.Commit();
+        stored = dw.Update(true, false) == 1 && (!alongWith || alongWith()) && answer.Commit();
     }
     if (stored) {
         dw.ResetUpdate();

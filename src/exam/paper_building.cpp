@@ -77,7 +77,7 @@ String CompositionStatement(const String &tx, long count, long fl, long jfl)
 
 long BuildPaper(Transaction &t, DataStore &dw_rules, const String &as_sqlnew, const String &as_group)
 {
-    WriteGroup writes(t);
+    TransactionScope paper(t, ScopeEnd::Commit);
     generator().seed(NewSeed());
 
     // The previous paper goes.

@@ -96,6 +96,23 @@ TEST(ModifyDescribe, PropertiesOfPresentationObjects)
     EXPECT_EQ(ds.Describe("Evaluate('len(~'abc~')', 0)"), "3");
 }
 
+// The targets Modify has found belong to the data object they were found
+// in: another data object's objects lie elsewhere or are missing.
+TEST(ModifyDescribe, ANewDataObjectHasTargetsOfItsOwn)
+{
+    DataStore ds(card());
+    EXPECT_EQ(ds.Modify("t_2.text='a' t_2.background.color='255'"), "");
+    DataObject other("d_other");
+    other.text("t_0", Band::Detail, 0, 0, 10, 10, "first");
+    other.text("t_2", Band::Detail, 0, 20, 10, 10, "second");
+    ds.SetDataObject(other);
+    EXPECT_EQ(ds.Modify("t_2.text='c' t_2.background.color='65280'"), "");
+    EXPECT_EQ(ds.Describe("t_0.text t_0.background.color t_2.text t_2.background.color"),
+              "first\n536870912\nc\n65280");
+    ds.SetDataObject(DataObject("d_empty").column("a", ColumnType::Char, 1));
+    EXPECT_NE(ds.Modify("t_2.text='d'"), "");
+}
+
 TEST(DataWindowPaint, CellsTextsAndLines)
 {
     DataWindow dw;

@@ -29,6 +29,14 @@ protected:
         t.Connect();
         ASSERT_EQ(t.SQLCode, 0) << ToUtf8(t.SQLErrText);
     }
+    // A child row without its parent is refused, but only by the commit: the
+    // constraint is deferred to it.
+    void refuseOrphansAtCommit()
+    {
+        t.ExecuteImmediate("pragma foreign_keys = on");
+        t.ExecuteImmediate("create table parent (id integer primary key)");
+        t.ExecuteImmediate("create table child (pid references parent (id) deferrable initially deferred)");
+    }
     TempDatabase db;
     Transaction t;
 };
@@ -99,12 +107,22 @@ TEST_F(TransactionTest, ExecuteManyIsAllOrNothing)
     long n = 0;
     t.SelectInto("select count(*) from t_mno", {}, n);
     EXPECT_EQ(n, 3);
+
+    // Inside a scope, a failure takes back its own rows only.
+    {
+        TransactionScope group(t, ScopeEnd::Commit);
+        t.ExecuteImmediate("insert into t_mno (id, mno) values (4, 4)");
+        t.ExecuteMany("insert into t_mno (id, mno) values (?, ?)", {{5L, 5L}, {1L, 9L}});
+        EXPECT_EQ(t.SQLCode, -1);
+    }
+    t.SelectInto("select count(*) from t_mno", {}, n);
+    EXPECT_EQ(n, 4);
 }
 
-TEST_F(TransactionTest, WriteGroupCommitsOnceAndKeepsTheLastOutcome)
+TEST_F(TransactionTest, AScopeThatCommitsAtItsEndCommitsOnceAndKeepsTheLastOutcome)
 {
     {
-        WriteGroup group(t);
+        TransactionScope group(t, ScopeEnd::Commit);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 1)");
         t.Commit(); // deferred to the group's end
         EXPECT_EQ(t.SQLCode, 0);
@@ -125,11 +143,37 @@ TEST_F(TransactionTest, WriteGroupCommitsOnceAndKeepsTheLastOutcome)
     EXPECT_EQ(n, 2);
 }
 
-// Statements in an AllOrNothing group are stored together or not at all:
-// without Commit, a failed statement takes back those before it and keeps
-// its reason; a refused commit takes everything back; inside a WriteGroup
-// the group is a savepoint that takes back only its own statements.
-TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
+// A scope that commits at its end, whose commit the database refuses there
+// or at Commit, takes everything back, leaves no transaction open and says
+// why, as one that takes back does (AScopeThatTakesBack... below).
+TEST_F(TransactionTest, AScopeThatCommitsAtItsEndLeavesNothingWhenRefused)
+{
+    refuseOrphansAtCommit();
+    for (const bool commitCalled : {false, true}) {
+        SCOPED_TRACE(commitCalled ? "refused at Commit" : "refused at the end");
+        {
+            TransactionScope scope(t, ScopeEnd::Commit);
+            t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
+            t.ExecuteImmediate("insert into child values (9)");
+            EXPECT_EQ(t.SQLCode, 0);
+            if (commitCalled) {
+                EXPECT_FALSE(scope.Commit());
+            }
+        }
+        EXPECT_EQ(t.SQLCode, -1);
+        EXPECT_NE(t.SQLErrText.find("FOREIGN KEY"), std::string::npos);
+        EXPECT_FALSE(t.InTransaction());
+        long n = -1;
+        t.SelectInto("select count(*) from t_mno", {}, n);
+        EXPECT_EQ(n, 0);
+    }
+}
+
+// Statements in a scope that takes back at its end are stored together or
+// not at all: without Commit, a failed statement takes back those before it
+// and keeps its reason; a refused commit takes everything back; inside
+// another scope it is a savepoint that takes back only its own statements.
+TEST_F(TransactionTest, AScopeThatTakesBackStoresEveryStatementOrNone)
 {
     auto rows = [&] {
         long n = -1;
@@ -137,7 +181,7 @@ TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
         return n;
     };
     {
-        AllOrNothing group(t);
+        TransactionScope group(t, ScopeEnd::TakeBack);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 1)");
         t.Commit(); // the group commits, not the script
         t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 2)");
@@ -148,7 +192,7 @@ TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
     EXPECT_EQ(rows(), 0);
 
     {
-        AllOrNothing group(t);
+        TransactionScope group(t, ScopeEnd::TakeBack);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (1, 1)");
         t.ExecuteImmediate("insert into t_mno (id, mno) values (2, 2)");
         EXPECT_TRUE(group.Commit());
@@ -158,11 +202,9 @@ TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
 
     // A commit the database refuses (a deferred constraint, checked only
     // there) takes everything back and leaves no transaction open.
-    t.ExecuteImmediate("pragma foreign_keys = on");
-    t.ExecuteImmediate("create table parent (id integer primary key)");
-    t.ExecuteImmediate("create table child (pid references parent (id) deferrable initially deferred)");
+    refuseOrphansAtCommit();
     {
-        AllOrNothing group(t);
+        TransactionScope group(t, ScopeEnd::TakeBack);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
         t.ExecuteImmediate("insert into child values (9)");
         EXPECT_EQ(t.SQLCode, 0);
@@ -181,13 +223,13 @@ TEST_F(TransactionTest, AllOrNothingStoresEveryStatementOrNone)
     t.ExecuteImmediate("delete from t_mno where id = 6");
 
     {
-        WriteGroup outer(t);
+        TransactionScope outer(t, ScopeEnd::Commit);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (3, 3)");
         {
-            AllOrNothing group(t);
+            TransactionScope group(t, ScopeEnd::TakeBack);
             t.ExecuteImmediate("insert into t_mno (id, mno) values (4, 4)");
         }
-        AllOrNothing group(t);
+        TransactionScope group(t, ScopeEnd::TakeBack);
         t.ExecuteImmediate("insert into t_mno (id, mno) values (5, 5)");
         EXPECT_TRUE(group.Commit());
     }

@@ -211,7 +211,7 @@ void Transaction::Commit()
 {
     if (!requireConnection())
         return;
-    if (groupDepth_ > 0 || sqlite3_get_autocommit(db_)) {
+    if (scopeDepth_ > 0 || sqlite3_get_autocommit(db_)) {
         succeed(0);
         return;
     }
@@ -264,19 +264,14 @@ void Transaction::Execute(const String &sql, const std::vector<Value> &params)
 
 void Transaction::ExecuteMany(const String &sql, const std::vector<Row> &rows)
 {
-    if (!requireConnection())
+    TransactionScope all(*this, ScopeEnd::TakeBack);
+    if (!all.IsOpen())
         return;
-    const bool ownTransaction = sqlite3_get_autocommit(db_) != 0;
-    if (ownTransaction && sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        failFromDatabase();
-        return;
-    }
     const std::string text = ToUtf8(sql);
     sqlite3_stmt *raw = nullptr;
-    Statement stmt;
-    long changed = 0;
     bool ok = sqlite3_prepare_v2(db_, text.c_str(), static_cast<int>(text.size()), &raw, nullptr) == SQLITE_OK;
-    stmt.reset(raw);
+    Statement stmt(raw);
+    long changed = 0;
     for (size_t i = 0; ok && stmt && i < rows.size(); ++i) {
         sqlite3_reset(stmt.get());
         sqlite3_clear_bindings(stmt.get());
@@ -286,20 +281,11 @@ void Transaction::ExecuteMany(const String &sql, const std::vector<Row> &rows)
     }
     if (!ok) {
         failFromDatabase();
-        const long code = SQLDBCode;
-        const String text = SQLErrText;
-        if (ownTransaction)
-            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        fail(code, text);
-        return;
+        return; // the rows written so far are taken back
     }
     stmt.reset();
-    if (ownTransaction && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        failFromDatabase();
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        return;
-    }
-    succeed(changed);
+    if (all.Commit())
+        succeed(changed);
 }
 
 ResultSet Transaction::Query(const String &sql, const std::vector<Value> &params)
@@ -354,35 +340,15 @@ bool Transaction::selectFirstRow(const String &sql, const std::vector<Value> &pa
     return true;
 }
 
-WriteGroup::WriteGroup(Transaction &t) : t_(t)
+TransactionScope::TransactionScope(Transaction &t, ScopeEnd atEnd) : t_(t), atEnd_(atEnd)
 {
-    ++t_.groupDepth_;
-    if (t_.db_ && sqlite3_get_autocommit(t_.db_))
-        began_ = sqlite3_exec(t_.db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
-WriteGroup::~WriteGroup()
-{
-    --t_.groupDepth_;
-    if (!began_ || !t_.db_ || sqlite3_get_autocommit(t_.db_))
-        return;
-    if (sqlite3_exec(t_.db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        t_.failFromDatabase();
-        sqlite3_exec(t_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    }
-}
-
-AllOrNothing::AllOrNothing(Transaction &t) : t_(t)
-{
-    ++t_.groupDepth_;
+    ++t_.scopeDepth_;
     if (!t_.requireConnection()) {
         failure_ = t_.SQLErrText;
         return;
     }
-    // Inside a transaction already (a WriteGroup's), a savepoint of its own.
-    outermost_ = sqlite3_get_autocommit(t_.db_) != 0;
-    if (sqlite3_exec(t_.db_, outermost_ ? "BEGIN" : "SAVEPOINT all_or_nothing", nullptr, nullptr, nullptr) !=
-        SQLITE_OK) {
+    outermost_ = !t_.InTransaction();
+    if (sqlite3_exec(t_.db_, outermost_ ? "BEGIN" : "SAVEPOINT scope", nullptr, nullptr, nullptr) != SQLITE_OK) {
         t_.failFromDatabase();
         failure_ = t_.SQLErrText;
         return;
@@ -390,45 +356,59 @@ AllOrNothing::AllOrNothing(Transaction &t) : t_(t)
     open_ = true;
 }
 
-AllOrNothing::~AllOrNothing()
+TransactionScope::~TransactionScope()
 {
-    if (open_)
-        takeBack();
-    --t_.groupDepth_;
+    if (open_) {
+        // A failing statement may have rolled the whole transaction back
+        // already: then there is nothing left to commit.
+        if (atEnd_ == ScopeEnd::Commit && t_.InTransaction())
+            commitOrTakeBack();
+        else
+            takeBack();
+    }
+    --t_.scopeDepth_;
 }
 
-bool AllOrNothing::Commit()
+bool TransactionScope::Commit()
 {
-    if (!open_ || !t_.db_) { // never begun, or disconnected since
+    if (!open_ || !t_.db_) { // never begun, ended, or disconnected since
         t_.fail(-1, open_ ? String("Transaction not connected") : failure_);
         open_ = false;
         return false;
     }
-    if (sqlite3_exec(t_.db_, outermost_ ? "COMMIT" : "RELEASE all_or_nothing", nullptr, nullptr, nullptr) !=
-        SQLITE_OK) {
+    if (!commitOrTakeBack())
+        return false;
+    t_.succeed(0);
+    return true;
+}
+
+// Commits what the scope holds or, when the database refuses, takes it all
+// back. SQLCode changes only with a refusal.
+bool TransactionScope::commitOrTakeBack()
+{
+    if (sqlite3_exec(t_.db_, outermost_ ? "COMMIT" : "RELEASE scope", nullptr, nullptr, nullptr) != SQLITE_OK) {
         t_.failFromDatabase();
         takeBack();
         return false;
     }
     open_ = false;
     failure_ = "Transaction already committed";
-    t_.succeed(0);
     return true;
 }
 
 // Takes back everything since the start, keeping SQLCode and SQLErrText; a
-// failed commit may have rolled the transaction back already.
-void AllOrNothing::takeBack()
+// refused commit may have rolled the transaction back already.
+void TransactionScope::takeBack()
 {
     open_ = false;
     failure_ = t_.SQLErrText;
-    if (!t_.db_ || sqlite3_get_autocommit(t_.db_))
+    if (!t_.InTransaction())
         return;
     if (outermost_) {
         sqlite3_exec(t_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
     } else {
-        sqlite3_exec(t_.db_, "ROLLBACK TO all_or_nothing", nullptr, nullptr, nullptr);
-        sqlite3_exec(t_.db_, "RELEASE all_or_nothing", nullptr, nullptr, nullptr);
+        sqlite3_exec(t_.db_, "ROLLBACK TO scope", nullptr, nullptr, nullptr);
+        sqlite3_exec(t_.db_, "RELEASE scope", nullptr, nullptr, nullptr);
     }
 }
 

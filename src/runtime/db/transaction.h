@@ -57,8 +57,8 @@ public:
     void Connect();
     // Closes the connection; disconnecting a closed transaction succeeds.
     void Disconnect();
-    // Commits an open transaction; with nothing open, or inside a WriteGroup
-    // (which commits at its end), it is a successful no-op.
+    // Commits an open transaction; with nothing open, or inside a
+    // TransactionScope (which commits by itself), it is a successful no-op.
     void Commit();
     void Rollback();
     bool IsConnected() const { return db_ != nullptr; }
@@ -71,7 +71,8 @@ public:
     // An embedded statement whose host variables are bound to the '?' in sql.
     void Execute(const String &sql, const std::vector<Value> &params = {});
     // One statement run for each parameter row, prepared once and inside one
-    // transaction: where a script's many single writes become one.
+    // TransactionScope that takes every row back when one fails: where a
+    // script's many single writes become one.
     void ExecuteMany(const String &sql, const std::vector<Row> &rows);
     // The rows of a select.
     ResultSet Query(const String &sql, const std::vector<Value> &params = {});
@@ -89,8 +90,7 @@ public:
     }
 
 private:
-    friend class WriteGroup;
-    friend class AllOrNothing;
+    friend class TransactionScope;
     bool selectFirstRow(const String &sql, const std::vector<Value> &params, Row &row);
     bool requireConnection();
     void succeed(long rows);
@@ -105,49 +105,55 @@ private:
     static void assignHost(Value &out, const Value &v) { out = v; }
 
     sqlite3 *db_ = nullptr;
-    int groupDepth_ = 0;
+    int scopeDepth_ = 0; // TransactionScopes alive
 };
 
-// Groups the statements a script issues one at a time, each committed by
-// itself, into one database transaction where nobody can observe the steps
-// in between (building a paper, say): the writes cost one commit instead of
-// one each. A failing statement inside the group fails alone, as it would
-// have outside it. At the end the group commits; SQLCode then still tells
-// the outcome of the last statement, unless the commit itself failed.
-class WriteGroup {
-public:
-    explicit WriteGroup(Transaction &t);
-    ~WriteGroup();
-    WriteGroup(const WriteGroup &) = delete;
-    WriteGroup &operator=(const WriteGroup &) = delete;
-
-private:
-    Transaction &t_;
-    bool began_ = false;
+// How a TransactionScope ends when Commit was not called.
+enum class ScopeEnd {
+    // Commits: the statements are steps of one piece of work that nobody
+    // observes one by one (building a paper, say), and they cost one commit
+    // instead of one each.
+    Commit,
+    // Takes back: the statements are stored together, at Commit, or not at
+    // all (an answer with its book row), so a program killed halfway, a full
+    // disk or a power cut leaves either every one of them or none.
+    TakeBack,
 };
 
-// Makes the statements a script issues from here up to Commit one database
-// transaction, so that they are stored together or not at all: a program
-// killed halfway, a full disk or a power cut leaves either every one of them
-// or none. The script's own Commit calls inside do nothing; the group
-// commits at Commit. A group that ends without Commit (a statement failed
-// and the script gave up) takes back everything it holds, and SQLCode and
-// SQLErrText still tell the failure.
-class AllOrNothing {
+// Makes the statements issued while it lives one database transaction or,
+// inside a transaction already open (another scope's), a savepoint of it,
+// which the outer transaction's commit stores. The script's own Commit
+// calls inside do nothing: the scope commits, at Commit or at its end.
+//
+// Each statement inside succeeds or fails alone, as it would outside, and
+// SQLCode tells its outcome. Commit stores everything the scope holds and
+// reports the outcome in SQLCode; a commit the database refuses takes
+// everything back, leaves no transaction open, and SQLCode and SQLErrText
+// tell why. At its end without Commit, a scope does what its ScopeEnd
+// says: it commits, leaving SQLCode with the last statement's outcome
+// unless the commit was refused, or it takes everything back, leaving
+// SQLCode and SQLErrText as the last failure set them.
+class TransactionScope {
 public:
-    explicit AllOrNothing(Transaction &t);
-    ~AllOrNothing();
-    AllOrNothing(const AllOrNothing &) = delete;
-    AllOrNothing &operator=(const AllOrNothing &) = delete;
+    TransactionScope(Transaction &t, ScopeEnd atEnd);
+    ~TransactionScope();
+    TransactionScope(const TransactionScope &) = delete;
+    TransactionScope &operator=(const TransactionScope &) = delete;
 
+    // Whether the scope holds statements not yet committed or taken back:
+    // false when it could not begin (SQLCode and SQLErrText tell why), and
+    // once it has committed.
+    bool IsOpen() const { return open_; }
     // Stores the statements. False when the database refused the commit:
     // then none of them is stored, and SQLCode and SQLErrText tell why.
     bool Commit();
 
 private:
+    bool commitOrTakeBack();
     void takeBack();
 
     Transaction &t_;
+    const ScopeEnd atEnd_;
     bool open_ = false;      // begun, not yet committed or taken back
     bool outermost_ = false; // a transaction of its own, not a savepoint in one
     String failure_;         // why Commit cannot store anything once not open

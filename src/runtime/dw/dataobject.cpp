@@ -3,7 +3,6 @@
 #include "runtime/dw/parsed_object.h"
 
 #include <string_view>
-#include <type_traits>
 
 #include <algorithm>
 #include <set>
@@ -132,17 +131,17 @@ bool DrawObject::set(const String &property, const String &value)
     return setAt(known != props_.end() ? known->second : props_[Lower(property)], property, value);
 }
 
-String *DrawObject::storeOf(const String &property)
+String *DrawObject::textOf(const String &property)
 {
     const auto known = props_.find(property);
     return known != props_.end() ? &known->second : nullptr;
 }
 
-bool DrawObject::setAt(String &stored, const String &property, const String &value)
+bool DrawObject::setAt(String &text, const String &property, const String &value)
 {
-    if (stored == value)
+    if (text == value)
         return false; // the same text again: the parsed form still holds
-    stored = value;
+    text = value;
     // A colour given as a plain number (a cell recoloured) changes that one
     // field of the parsed form; the rest (font, measured text) still holds.
     if (parsed_ && RecolouredInPlace(parsed_, property, value))
@@ -150,10 +149,6 @@ bool DrawObject::setAt(String &stored, const String &property, const String &val
     parsed_.reset();
     return true;
 }
-
-// Vectors of objects move them when they grow: their properties' storage
-// must move along, not be copied.
-static_assert(std::is_nothrow_move_constructible_v<DrawObject>);
 
 bool DrawObject::knows(const String &property) const
 {

@@ -47,37 +47,6 @@ inline constexpr long WindowBackground = 1073741824;
 
 // One presentation object. The setters return the object, so a definition
 // reads as one statement per object.
-// Tells one presentation object from every other, also from a copy of it:
-// kept when the object moves (its properties' storage moves with it), new
-// when it is copied or assigned to.
-class ObjectIdentity {
-public:
-    ObjectIdentity() : value_(next()) {}
-    ObjectIdentity(const ObjectIdentity &) : value_(next()) {}
-    ObjectIdentity(ObjectIdentity &&other) noexcept : value_(other.value_) {}
-    ObjectIdentity &operator=(const ObjectIdentity &)
-    {
-        value_ = next();
-        return *this;
-    }
-    ObjectIdentity &operator=(ObjectIdentity &&) noexcept
-    {
-        value_ = next();
-        return *this;
-    }
-    // The identity as a plain number, to keep and compare (a copy of the
-    // identity itself would be a new one).
-    unsigned long long value() const { return value_; }
-
-private:
-    static unsigned long long next()
-    {
-        static unsigned long long last = 0;
-        return ++last;
-    }
-    unsigned long long value_;
-};
-
 class DrawObject {
 public:
     DrawObject(ObjectKind kind, const String &name, Band band);
@@ -93,13 +62,13 @@ public:
     bool set(const String &property, const String &value);
     // Whether objects of this kind have the property at all.
     bool knows(const String &property) const;
-    // Where a property already set (name in small letters) keeps its text,
-    // for setting it again through setAt: valid for as long as the object's
-    // identity stays the same. Null when the property is not set.
-    String *storeOf(const String &property);
-    // set() for a property whose store storeOf gave.
-    bool setAt(String &stored, const String &property, const String &value);
-    unsigned long long identity() const { return identity_.value(); }
+    // Where the object keeps the text of a property already set (its name
+    // in small letters), for setting it again through setAt without looking
+    // it up; null when the property is not set. A property once set is never
+    // removed, so the place stays valid for as long as the object lives.
+    String *textOf(const String &property);
+    // set() for a property whose text textOf gave.
+    bool setAt(String &text, const String &property, const String &value);
 
     DrawObject &geometry(int x, int y, int width, int height);
     DrawObject &text(const String &text);
@@ -130,7 +99,6 @@ private:
     String name_;
     Band band_;
     std::map<String, String> props_;
-    ObjectIdentity identity_;
 };
 
 class DataObject {

@@ -250,40 +250,21 @@ long DataStore::Update(bool accept, bool resetFlags)
     if ((accept && AcceptText() != 1) || !transaction_ || object_.updateTable().empty() || object_.keyColumns().empty())
         return -1;
     Transaction &t = *transaction_;
-    const bool ownTransaction = !t.InTransaction();
-    t.Execute("savepoint datawindow_update");
-    if (t.SQLCode != 0)
-        return -1;
-    bool ok = true;
+    // Every row is written or none is. A commit the database refuses
+    // (another program's lock, a full disk) takes the rows back too, so no
+    // transaction stays open for the program's later statements to wait in
+    // uncommitted. Inside a caller's scope, the caller's commit stores them.
+    TransactionScope writes(t, ScopeEnd::TakeBack);
+    bool ok = writes.IsOpen();
     for (const auto &row : deleted_)
         if (ok && !row.isNew)
             ok = writeRow(t, row, true);
     for (const auto &row : rows_)
         if (ok && row.anyModified())
             ok = writeRow(t, row, false);
-    if (ok) {
-        // Outside a transaction, the release commits. A commit the database
-        // refuses (another program's lock, a full disk) may leave the
-        // transaction open, and every later statement of the program would
-        // then wait in it, uncommitted: it is taken back whole, like a
-        // failed write.
-        t.Execute("release datawindow_update");
-        ok = t.SQLCode == 0;
-    }
-    if (!ok) {
-        const long code = t.SQLCode, dbCode = t.SQLDBCode;
-        const String text = t.SQLErrText;
-        if (ownTransaction && t.InTransaction()) {
-            t.Execute("rollback");
-        } else if (!ownTransaction) {
-            t.Execute("rollback to datawindow_update");
-            t.Execute("release datawindow_update");
-        }
-        t.SQLCode = code;
-        t.SQLDBCode = dbCode;
-        t.SQLErrText = text;
+    if (!ok || !writes.Commit()) {
         t.SQLNRows = 0;
-        return -1;
+        return -1; // SQLCode and SQLErrText tell why
     }
     if (resetFlags)
         ResetUpdate();

@@ -165,19 +165,18 @@ private:
                        std::vector<const DrawObject *> &recoloured, bool &changed);
     // The same for a target found before, whose kind of property is known.
     struct ModifyTarget;
-    String setTargetProperty(DrawObject &object, ModifyTarget &target, const String &value, bool &ok,
+    String setTargetProperty(ModifyTarget &target, const String &value, bool &ok,
                              std::vector<const DrawObject *> &recoloured, bool &changed);
     bool writeRow(Transaction &t, const RowData &row, bool remove);
 
     // A property of a presentation object as Modify named it, found before:
     // scripts change the same properties over and over.
     struct ModifyTarget {
-        size_t index; // in the data object's objects, checked by identity
-        unsigned long long identity;
+        size_t object; // in the data object's objects
         String property;
-        String *store = nullptr; // the property's text in the object, once set
-        bool numeric = false; // the value must be a number
-        bool colour = false;  // the property only colours the object
+        String *text = nullptr; // where the object keeps the property's text, once set
+        bool numeric = false;   // the value must be a number
+        bool colour = false;    // the property only colours the object
     };
     struct TargetHash {
         size_t operator()(const String &s) const { return std::hash<std::string_view>{}(s); }
@@ -185,7 +184,10 @@ private:
 
     DataObject object_;
     // Found by the target's text as the script wrote it, by hash: a script
-    // recolouring a card of 100 cells names 200 targets at a time.
+    // recolouring a card of 100 cells names 200 targets at a time. Which
+    // objects object_ holds changes only in SetDataObject, which forgets
+    // these: Modify changes properties, never adds or removes an object, so
+    // an object's place and a property's text stay where they were found.
     std::unordered_map<String, ModifyTarget, TargetHash> modifyTargets_;
     Transaction *transaction_ = nullptr;
     std::vector<RowData> rows_;

@@ -223,13 +223,9 @@ String DataStore::modifyOne(const String &target, const String &value, bool &ok,
                              std::vector<const DrawObject *> &recoloured, bool &changed)
 {
     ok = false;
-    std::vector<DrawObject> &objects = object_.objects();
     const auto known = modifyTargets_.find(target);
-    if (known != modifyTargets_.end()) {
-        ModifyTarget &t = known->second;
-        if (t.index < objects.size() && objects[t.index].identity() == t.identity)
-            return setTargetProperty(objects[t.index], t, value, ok, recoloured, changed);
-    }
+    if (known != modifyTargets_.end())
+        return setTargetProperty(known->second, value, ok, recoloured, changed);
 
     String lowered;
     const String &lower = inSmallLetters(target, lowered);
@@ -272,21 +268,22 @@ String DataStore::modifyOne(const String &target, const String &value, bool &ok,
         return "unknown object " + name;
     if (!o->knows(property) || property == "name" || property == "type" || property == "band" || property == "id")
         return "unknown property " + property;
-    ModifyTarget &t = modifyTargets_[target] = {static_cast<size_t>(o - objects.data()), o->identity(), property,
+    ModifyTarget &t = modifyTargets_[target] = {static_cast<size_t>(o - object_.objects().data()), property,
                                                 nullptr, isNumeric(property), isColour(property)};
-    return setTargetProperty(*o, t, value, ok, recoloured, changed);
+    return setTargetProperty(t, value, ok, recoloured, changed);
 }
 
-String DataStore::setTargetProperty(DrawObject &o, ModifyTarget &t, const String &value, bool &ok,
+String DataStore::setTargetProperty(ModifyTarget &t, const String &value, bool &ok,
                                     std::vector<const DrawObject *> &recoloured, bool &changed)
 {
     if (t.numeric && !validNumber(value))
         return "invalid value for " + t.property;
+    DrawObject &o = object_.objects()[t.object];
     // The property's text is reached directly once it has been set: a card
     // recoloured cell by cell sets the same few properties again and again.
-    const bool changedNow = t.store ? o.setAt(*t.store, t.property, value) : o.set(t.property, value);
-    if (!t.store)
-        t.store = o.storeOf(t.property);
+    const bool changedNow = t.text ? o.setAt(*t.text, t.property, value) : o.set(t.property, value);
+    if (!t.text)
+        t.text = o.textOf(t.property);
     if (changedNow) {
         if (t.colour)
             recoloured.push_back(&o);
