@@ -14,7 +14,7 @@
 #include "app/globals.h"
 #include "exam/w_login_2012.h"
 #include "exam/w_mnkz_2012.h"
-#include "practice/question_window.h"
+#include "paper/question_window.h"
 #include "practice/w_tc_select11.h"
 #include "practice/w_tclx.h"
 #include "review/w_error.h"
