@@ -1,7 +1,7 @@
 // The trainer's entry point: the application object's life around the
 // runtime's event loop, which runs until the last window has closed and then
 // raises the application's close event, and the end of the process.
-#include "app/app.h"
+#include "start/app.h"
 
 #include "runtime/ui/application.h"
 #include "runtime/ui/halt.h"
