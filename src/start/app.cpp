@@ -166,7 +166,3 @@ void app::close()
     if (sqlca.SQLCode != 0)
         MessageBox("Cannot Disconnect from Database", sqlca.SQLErrText, Icon::None);
 }
-
-void app::destroy()
-{
-}

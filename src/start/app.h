@@ -18,7 +18,6 @@ public:
     bool open(const runtime::String &commandline = {});
     void systemerror();
     void close();
-    void destroy();
 };
 
 // The one application object.

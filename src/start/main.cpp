@@ -12,7 +12,6 @@ int main(int argc, char **argv)
     if (!StartTrainer())
         return 1;
     runtime::Run();
-    theApp().destroy();
     // The process ends here, without Qt's own teardown: that waits for Qt's
     // worker threads, and a page fetch's name lookup holds one for as long
     // as the name server keeps silent, which would keep the process, and its
