@@ -3,7 +3,6 @@
 
 #include "bank.h"
 
-#include "app/app.h"
 #include "app/of_decrypt.h"
 #include "runtime/db/transaction.h"
 

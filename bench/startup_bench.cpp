@@ -4,8 +4,8 @@
 // it. Not measured: starting the process, loading Qt and the fonts, and
 // showing on a real screen. Two networks: one that answers "nothing" at once,
 // and a name server that never answers (the frame must not wait for it).
-#include "app/app.h"
 #include "app/globals.h"
+#include "start/app.h"
 #include "bench_database.h"
 #include "frame/w_main.h"
 #include "runtime/net/inet.h"

@@ -35,10 +35,10 @@
 //
 // Apart from serverkeys, keys and clicks enter Qt through its window-system
 // interface, as the xcb platform hands over what the X server delivers.
-#include "app/app.h"
 #include "exam/w_jj.h"
 #include "exam/w_jj_enter.h"
 #include "exam/w_mnkz_2012.h"
+#include "start/app.h"
 #include "exam_driver.h"
 #include "runtime/ui/application.h"
 #include "event_counter.h"

@@ -10,3 +10,6 @@ extern str_system str_sys;            // filled once at start-up
 extern runtime::String gs_path;       // program folder, with its trailing separator
 extern runtime::String gs_cx;         // vehicle class last chosen for an examination
 extern runtime::String gs_error_jj_flag; // "0", "1" prompt shown, "2" handed in from it
+
+// The application object's name (app's AppName), as the error report gives it.
+inline constexpr char kAppName[] = "app";

@@ -1,6 +1,5 @@
 #include "app/w_error_trap.h"
 
-#include "app/app.h"
 #include "app/d_system_error.h"
 #include "app/globals.h"
 #include "runtime/file/textfile.h"
@@ -147,7 +146,7 @@ void w_error_trap::openScript()
         return;
     }
 
-    const String ls_appname = theApp().AppName;
+    const String ls_appname = kAppName;
 
     String ls_userid;
     GetUserName(ls_userid);

@@ -1,9 +1,9 @@
 #include "exam/w_error_jj.h"
 
 #include "app/globals.h"
-#include "exam/current_paper.h"
 #include "exam/w_jj.h"
 #include "exam/w_mnkz_2012.h"
+#include "paper/current_paper.h"
 #include "runtime/ui/colors.h"
 
 using namespace runtime;

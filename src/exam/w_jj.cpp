@@ -1,19 +1,13 @@
 #include "exam/w_jj.h"
 
-#include "app/globals.h"
-#include "app/maker.h"
 #include "app/n_internetresult.h"
-#include "dataobjects/dataobjects.h"
-#include "runtime/ui/colors.h"
 #include "exam/w_print.h"
+#include "paper/score.h"
+#include "runtime/ui/colors.h"
 
 using namespace runtime;
 
 runtime::GlobalWindow<class w_jj> w_jj;
-
-namespace {
-constexpr long kPassMark = 90;
-} // namespace
 
 w_jj::w_jj() : Window("w_jj")
 {
@@ -56,20 +50,10 @@ w_jj::w_jj() : Window("w_jj")
     st_1.SetTextColor(kWindowText);
     st_1.SetBackColor(RGB(255, 255, 255));
 
-    dw_1->SetDataObject(d_jj());
-    dw_1.Move(9, 632);
-    dw_1.Resize(4599, 1664);
-    dw_1->SetBorder(true);
-    dw_1.SetTabOrder(10);
+    PlaceWrongList(dw_1, 9, 632, 4599);
 
     open = [this] {
-        long ll_jj = 0;
-        sqlca.SelectInto("select count ( *) from t_kzmn where answer =zdanswer", {}, ll_jj);
-        st_1.SetTextColor(ll_jj >= kPassMark ? RGB(0, 0, 0) : RGB(250, 0, 0));
-        il_cj = ll_jj;
-        st_1.SetText(String(ll_jj) + "分");
-        dw_1->SetTransObject(sqlca);
-        dw_1->Retrieve();
+        il_cj = ShowScore(st_1, "", "分", dw_1);
 
         of_show_maker_news(ole_1);
     };

@@ -1,8 +1,8 @@
 #include "exam/w_jj_enter.h"
 
-#include "exam/current_paper.h"
 #include "exam/w_jj.h"
 #include "exam/w_mnkz_2012.h"
+#include "paper/current_paper.h"
 #include "runtime/ui/colors.h"
 
 using namespace runtime;

@@ -2,9 +2,9 @@
 
 #include "app/globals.h"
 #include "dataobjects/dataobjects.h"
-#include "exam/current_paper.h"
 #include "exam/paper_building.h"
 #include "exam/w_mnkz_2012.h"
+#include "paper/current_paper.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"

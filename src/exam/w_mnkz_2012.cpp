@@ -8,7 +8,10 @@ using namespace runtime;
 
 runtime::GlobalWindow<class w_mnkz_2012> w_mnkz_2012;
 
-w_mnkz_2012::w_mnkz_2012() : Window("w_mnkz_2012")
+w_mnkz_2012::w_mnkz_2012()
+    : PaperWindow("w_mnkz_2012", 44,
+                  {{{&st_choice1, &cbx_choice1}, {&st_choice2, &cbx_choice2}, {&st_choice3, &cbx_choice3},
+                    {&st_choice4, &cbx_choice4}}})
 {
     SetWindowType(WindowType::Main);
     SetWindowState(WindowState::Maximized);
@@ -86,26 +89,8 @@ void w_mnkz_2012::openScript()
         optionBox(i).SetVisible(false);
 }
 
-String &w_mnkz_2012::optionFlag(int ai_option)
-{
-    String *flags[] = {&is_flag1, &is_flag2, &is_flag3, &is_flag4};
-    return *flags[ai_option - 1];
-}
-
 CommandButton &w_mnkz_2012::optionButton(int ai_option)
 {
     CommandButton *buttons[] = {&cb_4, &cb_5, &cb_6, &cb_7};
     return *buttons[ai_option - 1];
-}
-
-CheckBox &w_mnkz_2012::optionBox(int ai_option)
-{
-    CheckBox *boxes[] = {&cbx_choice1, &cbx_choice2, &cbx_choice3, &cbx_choice4};
-    return *boxes[ai_option - 1];
-}
-
-StaticText &w_mnkz_2012::optionText(int ai_option)
-{
-    StaticText *texts[] = {&st_choice1, &st_choice2, &st_choice3, &st_choice4};
-    return *texts[ai_option - 1];
 }

@@ -3,15 +3,15 @@
 // cells; a clock counting down from 44:59 that hands the paper in at the end.
 #pragma once
 
+#include "paper/paper_window.h"
 #include "runtime/ui/checkbox.h"
 #include "runtime/ui/commandbutton.h"
 #include "runtime/ui/datawindowcontrol.h"
 #include "runtime/ui/groupbox.h"
 #include "runtime/ui/picture.h"
 #include "runtime/ui/statictext.h"
-#include "runtime/ui/window.h"
 
-class w_mnkz_2012 : public runtime::Window {
+class w_mnkz_2012 : public PaperWindow {
 public:
     w_mnkz_2012();
 
@@ -67,15 +67,6 @@ public:
     runtime::GroupBox gb_1{*this, "gb_1"};
     runtime::GroupBox gb_6{*this, "gb_6"};
 
-    long il_currentrow = 0; // the row of dw_2 being answered
-    long il_maxrow = 0;     // questions in the paper
-    long il_mm = 44;        // the clock's minutes
-    long il_ss = 59;        // the clock's seconds, 60 down to 1
-    runtime::String is_currentzdanswer; // multiple-choice answer being built
-    runtime::String is_flag1 = "0", is_flag2 = "0", is_flag3 = "0", is_flag4 = "0";
-    runtime::String is_tx;
-    runtime::String is_txt, is_choice1, is_choice2, is_choice3, is_choice4, is_pic, is_picflag, is_zdanswer;
-
 private:
     void createControls();
     void openScript();
@@ -87,10 +78,7 @@ private:
     void handInScript();
     // The press of answer button 1 to 4 (cb_4 to cb_7).
     void chooseOption(int ai_option);
-    runtime::String &optionFlag(int ai_option);
     runtime::CommandButton &optionButton(int ai_option);
-    runtime::CheckBox &optionBox(int ai_option);
-    runtime::StaticText &optionText(int ai_option);
 };
 
 extern runtime::GlobalWindow<w_mnkz_2012> w_mnkz_2012;

@@ -5,7 +5,7 @@
 #include "app/f_ts.h"
 #include "app/gf_getstring.h"
 #include "app/globals.h"
-#include "exam/current_paper.h"
+#include "paper/current_paper.h"
 
 #include <algorithm>
 

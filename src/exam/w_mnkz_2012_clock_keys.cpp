@@ -2,8 +2,8 @@
 // is handed in) and the keys that take the examination from the keyboard.
 #include "exam/w_mnkz_2012.h"
 
-#include "exam/current_paper.h"
 #include "exam/w_jj.h"
+#include "paper/current_paper.h"
 
 using namespace runtime;
 
@@ -13,15 +13,10 @@ String twoDigits(long n) { return (n < 10 ? "0" : "") + String(n); }
 
 void w_mnkz_2012::timerScript()
 {
-    il_ss = il_ss - 1;
-    if (il_ss == 0) {
-        il_ss = 60;
-        il_mm = il_mm - 1;
-        if (il_mm < 0) {
-            OpenNew(w_jj);
-            Close(*this);
-            return;
-        }
+    if (!countDown()) {
+        OpenNew(w_jj);
+        Close(*this);
+        return;
     }
     st_10.SetText(twoDigits(il_mm) + ":" + twoDigits(il_ss));
 }

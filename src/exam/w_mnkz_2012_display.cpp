@@ -4,7 +4,6 @@
 #include "exam/w_mnkz_2012.h"
 
 #include "app/gf_getstring.h"
-#include "app/of_decrypt.h"
 #include "runtime/ui/colors.h"
 
 using namespace runtime;
@@ -74,29 +73,13 @@ void w_mnkz_2012::f_display(int ai_currentrow)
     dw_1->Modify("t_" + String(ai_currentrow) + ".background.color='" + String(kCyan) + "'");
 
     // 7. The question's fields.
-    is_tx = dw_2->GetItemString(ai_currentrow, "tx");
-    is_txt = of_decrypt(dw_2->GetItemString(ai_currentrow, "txt"));
-    is_choice1 = of_decrypt(dw_2->GetItemString(ai_currentrow, "choice1"));
-    is_choice2 = of_decrypt(dw_2->GetItemString(ai_currentrow, "choice2"));
-    if (is_tx == "1" || is_tx == "0") {
-        is_choice3 = of_decrypt(dw_2->GetItemString(ai_currentrow, "choice3"));
-        is_choice4 = of_decrypt(dw_2->GetItemString(ai_currentrow, "choice4"));
-    }
-    is_zdanswer = dw_2->GetItemString(ai_currentrow, "zdanswer");
-    is_pic = dw_2->GetItemString(ai_currentrow, "pic");
-    is_picflag = dw_2->GetItemString(ai_currentrow, "picflag");
+    readQuestion(*dw_2, ai_currentrow);
 
-    // 8. The picture, when the question has one.
-    p_pic.SetVisible(false);
-    if (is_picflag == "0" || is_picflag == "1") {
-        p_pic.SetPictureName("");
-        if (Trim(is_pic) != "") {
-            p_pic.SetVisible(true);
-            p_pic.SetPictureName("images\\" + is_pic);
-        }
+    // 8. The picture, when the question has one; where a question may have
+    // one, the options keep clear of it.
+    if (showPicture(p_pic))
         for (int i = 1; i <= 4; ++i)
             optionText(i).SetWidth(2000);
-    }
 
     // 9. The answer given so far.
     if (is_tx == "1" || is_tx == "2") {

@@ -5,10 +5,10 @@
 #include "exam/w_mnkz_2012.h"
 
 #include "app/globals.h"
-#include "exam/current_paper.h"
 #include "exam/w_error_jj.h"
 #include "exam/w_jj_enter.h"
 #include "exam/w_open_error.h"
+#include "paper/current_paper.h"
 
 #include <algorithm>
 

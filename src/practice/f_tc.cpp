@@ -2,9 +2,9 @@
 #include "practice/w_tc_select11.h"
 
 #include "app/globals.h"
-#include "exam/current_paper.h"
-#include "review/w_error.h"
+#include "paper/current_paper.h"
 #include "practice/w_tclx.h"
+#include "review/w_error.h"
 #include "runtime/ui/messagebox.h"
 
 using namespace runtime;

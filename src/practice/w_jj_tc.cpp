@@ -1,16 +1,12 @@
 #include "practice/w_jj_tc.h"
 
 #include "app/globals.h"
-#include "dataobjects/dataobjects.h"
+#include "paper/score.h"
 #include "runtime/ui/colors.h"
 
 using namespace runtime;
 
 runtime::GlobalWindow<class w_jj_tc> w_jj_tc;
-
-namespace {
-constexpr long kPassMark = 90;
-} // namespace
 
 w_jj_tc::w_jj_tc() : Window("w_jj_tc")
 {
@@ -32,11 +28,7 @@ w_jj_tc::w_jj_tc() : Window("w_jj_tc")
     st_1.SetFont({"Arial", 16, 400, kAnsiCharSet});
     st_1.SetBackColor(RGB(255, 255, 255));
 
-    dw_1->SetDataObject(d_jj());
-    dw_1.Move(5, 264);
-    dw_1.Resize(2491, 1664);
-    dw_1->SetBorder(true);
-    dw_1.SetTabOrder(10);
+    PlaceWrongList(dw_1, 5, 264, 2491);
 
     open = [this] {
         const long ll_error_index = static_cast<long>(message.DoubleParm);
@@ -48,12 +40,7 @@ w_jj_tc::w_jj_tc() : Window("w_jj_tc")
                       {ll_error_index, ll_error_index});
         sqlca.Commit();
 
-        long ll_jj = 0;
-        sqlca.SelectInto("select count ( *) from t_kzmn where answer =zdanswer ", {}, ll_jj);
-        st_1.SetTextColor(ll_jj >= kPassMark ? RGB(0, 0, 0) : RGB(250, 0, 0));
-        st_1.SetText("成绩：" + String(ll_jj) + "分,注意这个成绩不含修正后的，即第一次答错了，就当成错的。");
-        dw_1->SetTransObject(sqlca);
-        dw_1->Retrieve();
+        ShowScore(st_1, "成绩：", "分,注意这个成绩不含修正后的，即第一次答错了，就当成错的。", dw_1);
         dw_1.SetFocus();
     };
 

@@ -3,7 +3,7 @@
 #include "app/globals.h"
 #include "app/maker.h"
 #include "app/n_internetresult.h"
-#include "exam/current_paper.h"
+#include "paper/current_paper.h"
 #include "practice/w_jj_tc.h"
 #include "runtime/ui/colors.h"
 

@@ -3,7 +3,7 @@
 // answer hint as a mode of the display, and a hand-in to the set's score.
 #pragma once
 
-#include "practice/question_window.h"
+#include "paper/question_window.h"
 #include "runtime/net/browserstrip.h"
 
 class w_tclx : public QuestionWindow {

@@ -1,8 +1,8 @@
 #include "review/w_error.h"
 
 #include "app/globals.h"
-#include "exam/current_paper.h"
 #include "exam/w_jj.h"
+#include "paper/current_paper.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/messagebox.h"
 

@@ -3,7 +3,7 @@
 // box on "答案提示", and a hand-in to the examination's result window.
 #pragma once
 
-#include "practice/question_window.h"
+#include "paper/question_window.h"
 
 class w_error : public QuestionWindow {
 public:

@@ -1,7 +1,7 @@
 #include "review/w_error_select.h"
 
 #include "app/globals.h"
-#include "exam/current_paper.h"
+#include "paper/current_paper.h"
 #include "review/w_error.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/messagebox.h"

@@ -1,6 +1,6 @@
 // The system-error report: a run-time error in a script is logged to
 // err_info.txt, shown, and the program goes on or ends as the user chooses.
-#include "app/app.h"
+#include "start/app.h"
 #include "app/globals.h"
 #include "app/w_error_trap.h"
 #include "app/w_setup.h"

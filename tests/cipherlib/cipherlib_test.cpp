@@ -1,6 +1,5 @@
 #include "cipherlib/cipherlib.h"
 
-#include "app/app.h"
 #include "app/of_decrypt.h"
 #include "runtime/db/transaction.h"
 

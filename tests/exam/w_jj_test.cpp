@@ -1,9 +1,9 @@
 // The result window: the score against the pass mark, the list of wrong and
 // unanswered questions, the web strip, the layout and the way to the score
 // sheet.
-#include "exam/current_paper.h"
 #include "exam/w_jj.h"
 #include "exam/w_print.h"
+#include "paper/current_paper.h"
 
 #include "app/maker.h"
 #include "paper_fixture.h"

@@ -10,11 +10,10 @@
 // rows it first takes out of the wrong-answer book, and ends. It prints
 // "mno N wrong D" before the pick and "syncs N" after it. Around the pick
 // alone it arms the sync_faults library when that is preloaded.
-#include "app/app.h"
 #include "app/globals.h"
 #include "exam/w_login_2012.h"
 #include "exam/w_mnkz_2012.h"
-#include "practice/question_window.h"
+#include "paper/question_window.h"
 #include "practice/w_tc_select11.h"
 #include "practice/w_tclx.h"
 #include "review/w_error.h"
@@ -23,6 +22,7 @@
 #include "runtime/ui/application.h"
 #include "runtime/ui/messagebox.h"
 #include "runtime/win32/module.h"
+#include "start/app.h"
 
 #include <QComboBox>
 #include <QTest>

@@ -39,7 +39,7 @@
 #include "frame/w_about.h"
 #include "frame/w_main.h"
 #include "platform_mouse.h"
-#include "practice/w_find.h"
+#include "paper/w_find.h"
 #include "practice/w_jj_tc.h"
 #include "practice/w_tc_select11.h"
 #include "practice/w_tclx.h"

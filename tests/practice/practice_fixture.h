@@ -4,7 +4,7 @@
 #pragma once
 
 #include "exam/exam_fixture.h"
-#include "practice/question_window.h"
+#include "paper/question_window.h"
 #include "practice/w_tc_select11.h"
 #include "practice/w_tclx.h"
 #include "review/w_error.h"

@@ -3,7 +3,7 @@
 // the number dialog and the hand-in to the set's score.
 #include "practice_fixture.h"
 
-#include "practice/w_find.h"
+#include "paper/w_find.h"
 #include "practice/w_jj_tc.h"
 #include "practice/w_tclx.h"
 #include "runtime/ui/colors.h"

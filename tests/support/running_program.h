@@ -3,13 +3,13 @@
 // of the program is recorded, no page arrives and no browser starts.
 #pragma once
 
-#include "app/app.h"
 #include "app/globals.h"
 #include "runtime/ui/application.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
 #include "runtime/ui/urlopener.h"
 #include "runtime/win32/module.h"
+#include "start/app.h"
 #include "test_database.h"
 #include "test_windows.h"
 

@@ -1,6 +1,5 @@
 #include "test_database.h"
 
-#include "app/app.h"
 #include "app/globals.h"
 #include "app/of_decrypt.h"
 

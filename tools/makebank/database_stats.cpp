@@ -1,7 +1,6 @@
 // The figures of a built database.
 #include "bank.h"
 
-#include "app/app.h"
 #include "app/of_decrypt.h"
 #include "exam/paper_building.h"
 #include "runtime/db/transaction.h"

@@ -2,7 +2,6 @@
 #include "bank.h"
 #include "schema.h"
 
-#include "app/app.h"
 #include "app/of_decrypt.h"
 #include "runtime/db/transaction.h"
 

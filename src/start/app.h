@@ -3,16 +3,13 @@
 
 #include "runtime/text/text.h"
 
-// The database password as the program stores it, enciphered.
-inline constexpr char kStoredPassword[] = "Xk3PqL8vTz0wRb5NcY2mHd7UfJ1sGa9eWo4iKl6nVr0=";
-
 // The program folder: the executable's own folder, ending in a folder
 // separator ("" for a bare file name).
 runtime::String of_program_folder(const runtime::String &as_exe);
 
 class app {
 public:
-    // The application's name, as the error report shows it.
+    // The application's name (kAppName, which the error report gives).
     runtime::String AppName;
 
     void create();
@@ -21,7 +18,6 @@ public:
     bool open(const runtime::String &commandline = {});
     void systemerror();
     void close();
-    void destroy();
 };
 
 // The one application object.

@@ -13,9 +13,9 @@
 
 #include <functional>
 
-// Closes the examination, practice or review window before t_kzmn is
-// rebuilt, together with what belongs to it (the examination's hand-in
-// confirmation).
+// Closes the examination, practice or review window (whichever open window
+// is a PaperWindow) before t_kzmn is rebuilt, together with what belongs to
+// it (the examination's hand-in confirmation, which its close event closes).
 void ClosePaperWindows();
 
 // Opens a window afresh over the tables as they stand now. Open alone only

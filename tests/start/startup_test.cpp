@@ -1,4 +1,4 @@
-#include "app/app.h"
+#include "start/app.h"
 #include "app/globals.h"
 #include "app/of_decrypt.h"
 #include "runtime/db/transaction.h"

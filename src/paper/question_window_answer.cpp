@@ -1,13 +1,13 @@
 // Answering and moving: the picks of the four options, the store of every
 // answer with the judging of single-choice and true/false answers, "下一题"
 // with the judging of a multiple-choice answer, "指定查询" and the hand-in.
-#include "practice/question_window.h"
+#include "paper/question_window.h"
 
 #include "app/f_ts.h"
 #include "app/globals.h"
 #include "app/of_decrypt.h"
-#include "exam/current_paper.h"
-#include "practice/w_find.h"
+#include "paper/current_paper.h"
+#include "paper/w_find.h"
 #include "runtime/ui/colors.h"
 #include "runtime/ui/messagebox.h"
 

@@ -1,7 +1,7 @@
 // Showing a question: text, options, picture, the stored answer with its
 // right or wrong mark and explanation, and the underlined right options
 // while the window's hint asks for them.
-#include "practice/question_window.h"
+#include "paper/question_window.h"
 
 #include "app/of_decrypt.h"
 #include "runtime/ui/colors.h"
@@ -28,18 +28,8 @@ void QuestionWindow::f_display(int ai_currentrow)
 
     dw_1->ScrollToRow(ai_currentrow);
 
-    is_tx = dw_1->GetItemString(ai_currentrow, "tx");
+    readQuestion(*dw_1, ai_currentrow);
     const String ls_answer = dw_1->GetItemString(ai_currentrow, "answer");
-    is_txt = of_decrypt(dw_1->GetItemString(ai_currentrow, "txt"));
-    is_choice1 = of_decrypt(dw_1->GetItemString(ai_currentrow, "choice1"));
-    is_choice2 = of_decrypt(dw_1->GetItemString(ai_currentrow, "choice2"));
-    if (is_tx == "1" || is_tx == "0") {
-        is_choice3 = of_decrypt(dw_1->GetItemString(ai_currentrow, "choice3"));
-        is_choice4 = of_decrypt(dw_1->GetItemString(ai_currentrow, "choice4"));
-    }
-    is_zdanswer = dw_1->GetItemString(ai_currentrow, "zdanswer");
-    is_pic = dw_1->GetItemString(ai_currentrow, "pic");
-    is_picflag = dw_1->GetItemString(ai_currentrow, "picflag");
     is_tieba = dw_1->GetItemString(ai_currentrow, "tieba");
 
     // An empty or blank explanation is shown as it is stored.
@@ -48,14 +38,7 @@ void QuestionWindow::f_display(int ai_currentrow)
         ls_analyse = of_decrypt(ls_analyse);
     st_readme.SetText(ls_analyse);
 
-    p_pic.SetVisible(false);
-    if (is_picflag == "0" || is_picflag == "1") {
-        p_pic.SetPictureName("");
-        if (Trim(is_pic) != "") {
-            p_pic.SetVisible(true);
-            p_pic.SetPictureName("images\\" + is_pic);
-        }
-    }
+    showPicture(p_pic);
 
     st_txt.SetText("    " + is_txt);
     st_choice1.SetText("A. " + is_choice1);

@@ -8,6 +8,7 @@
 // say; everything else is this class.
 #pragma once
 
+#include "paper/paper_window.h"
 #include "runtime/ui/checkbox.h"
 #include "runtime/ui/commandbutton.h"
 #include "runtime/ui/datawindowcontrol.h"
@@ -15,9 +16,8 @@
 #include "runtime/ui/hyperlink.h"
 #include "runtime/ui/picture.h"
 #include "runtime/ui/statictext.h"
-#include "runtime/ui/window.h"
 
-class QuestionWindow : public runtime::Window {
+class QuestionWindow : public PaperWindow {
 public:
     // The design values in which the two windows differ; each window supplies
     // its own, and the rest of the design is the same for both.
@@ -39,11 +39,6 @@ public:
     // the answer or its wrong-answer book entry, which go in one commit (the
     // learner has been told; neither is stored, nothing is judged).
     int f_updatedata(int ai_currentrow, const runtime::String &as_zdanswer);
-
-    // Option 1 to 4 (A to D): its text, its tick box and its flag.
-    runtime::StaticText &optionText(int ai_option);
-    runtime::CheckBox &optionBox(int ai_option);
-    runtime::String &optionFlag(int ai_option);
 
     runtime::StaticHyperLink cb_tieba{*this, "cb_tieba"};
     runtime::CommandButton cb_da{*this, "cb_da"};
@@ -77,15 +72,9 @@ public:
     runtime::GroupBox gb_3{*this, "gb_3"};
     runtime::GroupBox gb_4{*this, "gb_4"};
 
-    runtime::String is_txt, is_choice1, is_choice2, is_choice3, is_choice4;
-    runtime::String is_picflag, is_tx, is_pic, is_zdanswer, is_tcname, is_tieba;
-    long il_currentrow = 0; // the row a script works on
-    long il_mm = 200;       // the clock's minutes
-    long il_ss = 59;        // the clock's seconds, 60 down to 1
-    long il_yzcount = 0;    // answered questions as last counted
-    long il_maxrow = 0;     // questions of the set
-    runtime::String is_currentzdanswer; // multiple-choice answer being built
-    runtime::String is_flag1 = "0", is_flag2 = "0", is_flag3 = "0", is_flag4 = "0";
+    runtime::String is_tcname; // the set's name
+    runtime::String is_tieba;  // the forum thread of the question shown
+    long il_yzcount = 0;       // answered questions as last counted
 
 protected:
     QuestionWindow(const runtime::String &className, const Design &design);

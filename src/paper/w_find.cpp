@@ -1,4 +1,4 @@
-#include "practice/w_find.h"
+#include "paper/w_find.h"
 
 #include "runtime/ui/colors.h"
 #include "runtime/ui/messagebox.h"

@@ -1,19 +1,24 @@
-#include "exam/current_paper.h"
+#include "paper/current_paper.h"
 
 #include "app/globals.h"
-#include "exam/w_mnkz_2012.h"
-#include "practice/w_tclx.h"
-#include "review/w_error.h"
+#include "paper/paper_window.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
+
+#include <vector>
 
 using namespace runtime;
 
 void ClosePaperWindows()
 {
-    Close(w_mnkz_2012);
-    Close(w_tclx);
-    Close(w_error);
+    // Closing a window changes the list of open windows: the windows to
+    // close are taken first.
+    std::vector<PaperWindow *> paperWindows;
+    for (Window *window : OpenWindows())
+        if (auto *paperWindow = dynamic_cast<PaperWindow *>(window))
+            paperWindows.push_back(paperWindow);
+    for (PaperWindow *paperWindow : paperWindows)
+        Close(*paperWindow);
 }
 
 bool StoreAnswer(DataStore &dw, long row, const String &answer, const std::function<bool()> &alongWith)

@@ -1,6 +1,6 @@
 // The question window's controls with the design the two windows share, its
 // opening, clock, keys and layout.
-#include "practice/question_window.h"
+#include "paper/question_window.h"
 
 #include "app/globals.h"
 #include "app/maker.h"
@@ -27,7 +27,10 @@ void place(Control &c, int x, int y, int width, int height)
 
 } // namespace
 
-QuestionWindow::QuestionWindow(const String &className, const Design &design) : Window(className)
+QuestionWindow::QuestionWindow(const String &className, const Design &design)
+    : PaperWindow(className, 200,
+                  {{{&st_choice1, &cbx_choice1}, {&st_choice2, &cbx_choice2}, {&st_choice3, &cbx_choice3},
+                    {&st_choice4, &cbx_choice4}}})
 {
     SetWindowType(WindowType::Main);
     SetWindowState(WindowState::Maximized);
@@ -193,14 +196,9 @@ void QuestionWindow::openScript()
 
 void QuestionWindow::timerScript()
 {
-    il_ss = il_ss - 1;
-    if (il_ss == 0) {
-        il_ss = 60;
-        il_mm = il_mm - 1;
-        if (il_mm < 0) {
-            cb_jj.clicked.Trigger();
-            return;
-        }
+    if (!countDown()) {
+        cb_jj.clicked.Trigger();
+        return;
     }
     showHeader(gs_cx);
 }
@@ -277,22 +275,4 @@ void QuestionWindow::resizeScript()
         row[i]->Move(row[i - 1]->X() + row[i - 1]->Width(), cb_frist.Y());
 
     layoutBrowserStrip();
-}
-
-StaticText &QuestionWindow::optionText(int ai_option)
-{
-    StaticText *texts[] = {&st_choice1, &st_choice2, &st_choice3, &st_choice4};
-    return *texts[ai_option - 1];
-}
-
-CheckBox &QuestionWindow::optionBox(int ai_option)
-{
-    CheckBox *boxes[] = {&cbx_choice1, &cbx_choice2, &cbx_choice3, &cbx_choice4};
-    return *boxes[ai_option - 1];
-}
-
-String &QuestionWindow::optionFlag(int ai_option)
-{
-    String *flags[] = {&is_flag1, &is_flag2, &is_flag3, &is_flag4};
-    return *flags[ai_option - 1];
 }

@@ -9,7 +9,7 @@
 #include "exam/w_jj.h"
 #include "exam/w_jj_enter.h"
 #include "exam/w_open_error.h"
-#include "practice/w_find.h"
+#include "paper/w_find.h"
 #include "practice/w_jj_tc.h"
 #include "practice/w_tclx.h"
 #include "review/w_error.h"

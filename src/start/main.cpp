@@ -1,7 +1,7 @@
 // The trainer's entry point: the application object's life around the
 // runtime's event loop, which runs until the last window has closed and then
 // raises the application's close event, and the end of the process.
-#include "app/app.h"
+#include "start/app.h"
 
 #include "runtime/ui/application.h"
 #include "runtime/ui/halt.h"
@@ -12,7 +12,6 @@ int main(int argc, char **argv)
     if (!StartTrainer())
         return 1;
     runtime::Run();
-    theApp().destroy();
     // The process ends here, without Qt's own teardown: that waits for Qt's
     // worker threads, and a page fetch's name lookup holds one for as long
     // as the name server keeps silent, which would keep the process, and its

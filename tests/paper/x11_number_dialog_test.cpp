@@ -1,7 +1,7 @@
 // The question-number dialog as a task bar sees it: it has no caption, so
 // the window system holds no name for it either (not "Untitled", not the
 // program's name). Runs on a real X server, on Qt's xcb platform.
-#include "practice/w_find.h"
+#include "paper/w_find.h"
 #include "test_windows.h"
 #include "x11_properties.h"
 

@@ -1,7 +1,7 @@
 // The question-number dialog: bounds, bad input, Enter.
 #include "exam/exam_fixture.h"
 
-#include "practice/w_find.h"
+#include "paper/w_find.h"
 #include "test_windows.h"
 
 #include <QImage>

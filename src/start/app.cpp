@@ -1,4 +1,4 @@
-#include "app/app.h"
+#include "start/app.h"
 
 #include "app/expression_functions.h"
 #include "app/f_error_trap.h"
@@ -105,7 +105,7 @@ bool StartTrainer()
 
 void app::create()
 {
-    AppName = "app";
+    AppName = kAppName;
     message = {};
     SetSystemErrorHandler([this] { systemerror(); });
     SetApplicationCloseHandler([this] { close(); });
@@ -165,8 +165,4 @@ void app::close()
     sqlca.Disconnect();
     if (sqlca.SQLCode != 0)
         MessageBox("Cannot Disconnect from Database", sqlca.SQLErrText, Icon::None);
-}
-
-void app::destroy()
-{
 }
