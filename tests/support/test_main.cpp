@@ -1,5 +1,6 @@
 // Every test program runs Qt on the offscreen platform unless told otherwise,
 // under the runtime's application object.
+#include "runtime/script/script_state.h"
 #include "runtime/ui/application.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -30,5 +32,14 @@ int main(int argc, char **argv)
     runtime::Application app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new FreeClosedWindows);
+    // A nested event loop that a script starts must run through
+    // RunNestedLoop: any test that reaches one started otherwise fails (once,
+    // though every script that loop delivers finds it).
+    runtime::SetUnguardedLoopHandler([] {
+        static const testing::TestInfo *failed = nullptr;
+        const testing::TestInfo *test = testing::UnitTest::GetInstance()->current_test_info();
+        if (std::exchange(failed, test) != test)
+            ADD_FAILURE() << "a script waits in a nested event loop that did not start through RunNestedLoop";
+    });
     return RUN_ALL_TESTS();
 }
