@@ -4,7 +4,7 @@
 #include "exam/current_paper.h"
 #include "exam/w_jj.h"
 #include "exam/w_mnkz_2012.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

@@ -4,7 +4,7 @@
 #include "app/maker.h"
 #include "app/n_internetresult.h"
 #include "dataobjects/dataobjects.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "exam/w_print.h"
 
 using namespace runtime;

@@ -5,7 +5,7 @@
 
 #include "app/gf_getstring.h"
 #include "app/of_decrypt.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

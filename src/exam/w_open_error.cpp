@@ -4,7 +4,7 @@
 #include "app/globals.h"
 #include "app/of_decrypt.h"
 #include "dataobjects/dataobjects.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "exam/w_print.h"
 
 using namespace runtime;

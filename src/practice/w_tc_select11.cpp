@@ -1,6 +1,6 @@
 #include "practice/w_tc_select11.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "review/w_error_select.h"
 
 using namespace runtime;

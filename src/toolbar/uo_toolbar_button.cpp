@@ -1,6 +1,6 @@
 #include "toolbar/uo_toolbar_button.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/paint.h"
 #include "toolbar/uo_toolbar.h"
 #include "runtime/win32/capture.h"

@@ -6,7 +6,7 @@
 #include "app/w_setup.h"
 #include "app/f_error_trap.h"
 #include "app/f_ts.h"
-#include "runtime/error.h"
+#include "runtime/script/error.h"
 #include "runtime/mail/mail.h"
 #include "runtime/print/printjob.h"
 #include "runtime/ui/application.h"

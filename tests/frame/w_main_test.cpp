@@ -8,9 +8,9 @@
 #include "app/w_setup.h"
 #include "ink.h"
 #include "running_program.h"
-#include "runtime/dw/picture.h"
+#include "runtime/draw/picture.h"
 #include "runtime/ui/clock.h"
-#include "runtime/ui/units.h"
+#include "runtime/draw/units.h"
 #include "runtime/win32/ownerdraw.h"
 #include "runtime/win32/shapes.h"
 

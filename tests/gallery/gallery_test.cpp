@@ -42,7 +42,7 @@
 #include "review/w_error.h"
 #include "review/w_error_select.h"
 #include "running_program.h"
-#include "runtime/random.h"
+#include "runtime/script/random.h"
 #include "runtime/ui/clock.h"
 #include "runtime/win32/username.h"
 #include "x11_keys.h"

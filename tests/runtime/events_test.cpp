@@ -1,6 +1,6 @@
 // The systemerror route, menus as objects, and the manual clock.
 #include "runtime/dw/datastore.h"
-#include "runtime/error.h"
+#include "runtime/script/error.h"
 #include "runtime/ui/commandbutton.h"
 #include "runtime/ui/hyperlink.h"
 #include "runtime/ui/menu.h"

@@ -1,8 +1,8 @@
 #include "runtime/dw/print.h"
 
+#include "runtime/draw/units.h"
 #include "runtime/dw/render.h"
 #include "runtime/script/script_state.h"
-#include "runtime/ui/units.h"
 
 #include <QPainter>
 #include <QPrintDialog>

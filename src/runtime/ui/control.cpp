@@ -1,9 +1,9 @@
 #include "runtime/ui/control.h"
 
-#include "runtime/ui/colors.h"
-#include "runtime/ui/units.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/units.h"
+#include "runtime/ui/screen_drawing.h"
 #include "runtime/ui/window.h"
-#include "runtime/win32/gdi.h"
 
 namespace runtime {
 

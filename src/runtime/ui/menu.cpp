@@ -1,7 +1,7 @@
 #include "runtime/ui/menu.h"
 
+#include "runtime/draw/units.h"
 #include "runtime/script/script_state.h"
-#include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
 
 #include <QAction>

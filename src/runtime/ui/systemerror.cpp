@@ -1,6 +1,6 @@
 #include "runtime/ui/systemerror.h"
 
-#include "runtime/error.h"
+#include "runtime/script/error.h"
 #include "runtime/script/script_state.h"
 #include "runtime/ui/messagebox.h"
 
