@@ -122,7 +122,12 @@ void Run()
         RunScript({"app", "app", "close"}, closeHandler());
 }
 
-void DestroyWithApplication(QWidget *window) { destroyedWithApplication().emplace_back(window); }
+void DestroyWithApplication(QWidget *window)
+{
+    auto &windows = destroyedWithApplication();
+    std::erase_if(windows, [](const QPointer<QWidget> &gone) { return gone.isNull(); });
+    windows.emplace_back(window);
+}
 
 void SetApplicationCloseHandler(std::function<void()> handler) { closeHandler() = std::move(handler); }
 
