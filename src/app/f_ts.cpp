@@ -1,6 +1,6 @@
 #include "app/f_ts.h"
 
-#include "runtime/error.h"
+#include "runtime/script/error.h"
 
 #include <array>
 

@@ -2,6 +2,7 @@
 
 #include "app/d_system_error.h"
 #include "app/globals.h"
+#include "runtime/draw/units.h"
 #include "runtime/file/textfile.h"
 #include "runtime/mail/mail.h"
 #include "runtime/print/printjob.h"
@@ -10,7 +11,6 @@
 #include "runtime/ui/environment.h"
 #include "runtime/ui/messagebox.h"
 #include "runtime/ui/systemerror.h"
-#include "runtime/ui/units.h"
 #include "runtime/win32/username.h"
 
 using namespace runtime;

@@ -2,7 +2,7 @@
 
 #include "app/globals.h"
 #include "dataobjects/dataobjects.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
 

@@ -1,6 +1,6 @@
 #include "app/w_windows.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

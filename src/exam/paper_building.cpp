@@ -1,6 +1,6 @@
 #include "exam/paper_building.h"
 
-#include "runtime/random.h"
+#include "runtime/script/random.h"
 
 #include <algorithm>
 #include <numeric>

@@ -4,7 +4,7 @@
 #include "exam/w_jj.h"
 #include "exam/w_mnkz_2012.h"
 #include "paper/current_paper.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

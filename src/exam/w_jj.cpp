@@ -3,7 +3,7 @@
 #include "app/n_internetresult.h"
 #include "exam/w_print.h"
 #include "paper/score.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

@@ -5,7 +5,7 @@
 #include "exam/paper_building.h"
 #include "exam/w_mnkz_2012.h"
 #include "paper/current_paper.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/halt.h"
 #include "runtime/ui/messagebox.h"
 

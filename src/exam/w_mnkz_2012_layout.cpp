@@ -3,7 +3,7 @@
 #include "exam/w_mnkz_2012.h"
 
 #include "dataobjects/dataobjects.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

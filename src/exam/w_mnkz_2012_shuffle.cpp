@@ -4,7 +4,7 @@
 #include "exam/w_mnkz_2012.h"
 
 #include "app/globals.h"
-#include "runtime/random.h"
+#include "runtime/script/random.h"
 
 using namespace runtime;
 

@@ -4,8 +4,8 @@
 #include "app/globals.h"
 #include "app/of_decrypt.h"
 #include "dataobjects/dataobjects.h"
-#include "runtime/ui/colors.h"
 #include "exam/w_print.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

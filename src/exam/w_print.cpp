@@ -2,8 +2,8 @@
 
 #include "app/globals.h"
 #include "dataobjects/dataobjects.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/clock.h"
-#include "runtime/ui/colors.h"
 #include "runtime/ui/messagebox.h"
 
 using namespace runtime;

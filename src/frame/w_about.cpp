@@ -1,6 +1,6 @@
 #include "frame/w_about.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

@@ -6,8 +6,8 @@
 #include "dataobjects/dataobjects.h"
 #include "frame/m_main.h"
 #include "frame/w_about.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/clock.h"
-#include "runtime/ui/colors.h"
 
 using namespace runtime;
 

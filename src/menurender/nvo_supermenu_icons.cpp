@@ -1,9 +1,9 @@
 #include "menurender/nvo_supermenu_class.h"
 
-#include "runtime/dw/picture.h"
+#include "runtime/draw/picture.h"
+#include "runtime/draw/stockpictures.h"
 #include "runtime/ui/environment.h"
 #include "runtime/ui/messagebox.h"
-#include "runtime/ui/stockpictures.h"
 #include "runtime/win32/shapes.h"
 
 using namespace runtime;

@@ -1,7 +1,7 @@
 #include "menurender/nvo_supermenu_class.h"
 #include "menurender/nvo_supermenu_itemtext.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/menu.h"
 #include "runtime/win32/icons.h"
 #include "runtime/win32/shapes.h"

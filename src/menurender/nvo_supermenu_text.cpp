@@ -1,6 +1,6 @@
 #include "menurender/nvo_supermenu_class.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/win32/shapes.h"
 
 using namespace runtime;

@@ -1,7 +1,7 @@
 #include "navbar/uo_qq_button.h"
 
-#include "runtime/ui/colors.h"
-#include "runtime/ui/units.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/units.h"
 
 using namespace runtime;
 

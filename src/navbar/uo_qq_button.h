@@ -6,10 +6,10 @@
 
 #include "navbar/us_point.h"
 #include "runtime/ui/line.h"
-#include "runtime/ui/mouse.h"
 #include "runtime/ui/picture.h"
 #include "runtime/ui/statictext.h"
 #include "runtime/ui/userobject.h"
+#include "runtime/win32/mouse.h"
 
 class uo_qq_button : public runtime::UserObject {
 public:

@@ -6,9 +6,9 @@
 
 #include "navbar/us_point.h"
 #include "runtime/ui/line.h"
-#include "runtime/ui/mouse.h"
 #include "runtime/ui/statictext.h"
 #include "runtime/ui/userobject.h"
+#include "runtime/win32/mouse.h"
 
 class uo_qq_header : public runtime::UserObject {
 public:

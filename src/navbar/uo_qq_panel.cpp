@@ -1,7 +1,7 @@
 #include "navbar/uo_qq_panel.h"
 
 #include "navbar/uo_qq_pb.h"
-#include "runtime/error.h"
+#include "runtime/script/error.h"
 
 using namespace runtime;
 

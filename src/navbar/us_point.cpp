@@ -1,6 +1,6 @@
 #include "navbar/us_point.h"
 
-#include "runtime/ui/units.h"
+#include "runtime/draw/units.h"
 #include "runtime/win32/handles.h"
 
 using namespace runtime;

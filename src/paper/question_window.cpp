@@ -5,7 +5,7 @@
 #include "app/globals.h"
 #include "app/maker.h"
 #include "dataobjects/dataobjects.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include "app/of_decrypt.h"
 #include "paper/current_paper.h"
 #include "paper/w_find.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/messagebox.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "paper/question_window.h"
 
 #include "app/of_decrypt.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

@@ -1,6 +1,6 @@
 #include "paper/w_find.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/messagebox.h"
 
 using namespace runtime;

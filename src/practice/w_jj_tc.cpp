@@ -2,7 +2,7 @@
 
 #include "app/globals.h"
 #include "paper/score.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

@@ -1,7 +1,7 @@
 #include "practice/w_tc_select11.h"
 
-#include "runtime/ui/colors.h"
 #include "review/w_error_select.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

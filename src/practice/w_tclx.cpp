@@ -5,7 +5,7 @@
 #include "app/n_internetresult.h"
 #include "paper/current_paper.h"
 #include "practice/w_jj_tc.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

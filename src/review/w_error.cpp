@@ -3,7 +3,7 @@
 #include "app/globals.h"
 #include "exam/w_jj.h"
 #include "paper/current_paper.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/messagebox.h"
 
 using namespace runtime;

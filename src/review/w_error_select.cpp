@@ -3,7 +3,7 @@
 #include "app/globals.h"
 #include "paper/current_paper.h"
 #include "review/w_error.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/messagebox.h"
 
 using namespace runtime;

@@ -1,6 +1,6 @@
 #include "toolbar/nvo_tooltips.h"
 
-#include "runtime/ui/units.h"
+#include "runtime/draw/units.h"
 #include "runtime/win32/capture.h"
 
 using namespace runtime;

@@ -1,6 +1,6 @@
 #include "toolbar/uo_toolbar.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/paint.h"
 
 using namespace runtime;

@@ -1,9 +1,9 @@
 #include "toolbar/uo_toolbar_button.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/paint.h"
-#include "toolbar/uo_toolbar.h"
 #include "runtime/win32/capture.h"
+#include "toolbar/uo_toolbar.h"
 
 using namespace runtime;
 

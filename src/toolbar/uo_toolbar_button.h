@@ -9,11 +9,11 @@
 
 #include "runtime/ui/line.h"
 #include "runtime/ui/menu.h"
-#include "runtime/ui/mouse.h"
 #include "runtime/ui/picture.h"
 #include "runtime/ui/statictext.h"
 #include "runtime/ui/userobject.h"
 #include "runtime/ui/window.h"
+#include "runtime/win32/mouse.h"
 #include "toolbar/nvo_tooltips.h"
 #include "toolbar/uo_angle.h"
 

@@ -2,7 +2,7 @@
 // each caption placement. The caption is not measured: so many units a byte.
 #include "toolbar/uo_toolbar_button.h"
 
-#include "runtime/ui/units.h"
+#include "runtime/draw/units.h"
 
 using namespace runtime;
 

@@ -3,8 +3,8 @@
 // down); its back colour; and the greyed look of a disabled button.
 #include "toolbar/uo_toolbar_button.h"
 
-#include "runtime/ui/colors.h"
-#include "runtime/ui/units.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/units.h"
 #include "runtime/win32/gdi.h"
 
 using namespace runtime;

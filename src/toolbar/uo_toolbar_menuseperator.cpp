@@ -1,6 +1,6 @@
 #include "toolbar/uo_toolbar_menuseperator.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

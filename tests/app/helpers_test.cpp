@@ -1,6 +1,6 @@
 #include "app/f_ts.h"
 #include "app/gf_getstring.h"
-#include "runtime/error.h"
+#include "runtime/script/error.h"
 
 #include <gtest/gtest.h>
 

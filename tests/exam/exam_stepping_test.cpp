@@ -9,7 +9,7 @@
 #include "exam/w_jj.h"
 #include "exam/w_jj_enter.h"
 #include "exam/w_open_error.h"
-#include "runtime/dw/picture.h"
+#include "runtime/draw/picture.h"
 #include "runtime/dw/render.h"
 
 #include <QApplication>

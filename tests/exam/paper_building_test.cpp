@@ -2,7 +2,7 @@
 
 #include "app/globals.h"
 #include "dataobjects/dataobjects.h"
-#include "runtime/random.h"
+#include "runtime/script/random.h"
 #include "test_database.h"
 
 #include <gtest/gtest.h>

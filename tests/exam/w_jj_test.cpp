@@ -7,7 +7,7 @@
 
 #include "app/maker.h"
 #include "paper_fixture.h"
-#include "runtime/dw/picture.h"
+#include "runtime/draw/picture.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -4,9 +4,9 @@
 #include "exam_fixture.h"
 
 #include "app/of_decrypt.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/units.h"
 #include "runtime/dw/render.h"
-#include "runtime/ui/colors.h"
-#include "runtime/ui/units.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,10 +4,10 @@
 #include "exam/w_print.h"
 
 #include "paper_fixture.h"
+#include "runtime/draw/units.h"
 #include "runtime/dw/print.h"
 #include "runtime/dw/render.h"
 #include "runtime/ui/messagebox.h"
-#include "runtime/ui/units.h"
 
 #include <QImage>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 #include "ink.h"
 #include "platform_mouse.h"
 #include "running_program.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/win32/capture.h"
 
 #include <QCoreApplication>

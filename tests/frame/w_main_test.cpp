@@ -1,16 +1,16 @@
 // The frame: its opening, the layout when the navigation bar hides and
 // shows, its menu's dispatch, the about box and closing.
 #include "app/maker.h"
+#include "app/w_error_trap.h"
+#include "app/w_setup.h"
 #include "frame/m_main.h"
 #include "frame/w_about.h"
 #include "frame/w_main.h"
-#include "app/w_error_trap.h"
-#include "app/w_setup.h"
 #include "ink.h"
 #include "running_program.h"
-#include "runtime/dw/picture.h"
+#include "runtime/draw/picture.h"
+#include "runtime/draw/units.h"
 #include "runtime/ui/clock.h"
-#include "runtime/ui/units.h"
 #include "runtime/win32/ownerdraw.h"
 #include "runtime/win32/shapes.h"
 

@@ -3,9 +3,9 @@
 // of the item it belongs to.
 #include "menurender_support.h"
 
+#include "runtime/draw/stockpictures.h"
 #include "runtime/ui/environment.h"
 #include "runtime/ui/messagebox.h"
-#include "runtime/ui/stockpictures.h"
 #include "runtime/win32/icons.h"
 
 #include <QDir>

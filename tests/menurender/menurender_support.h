@@ -3,7 +3,7 @@
 #pragma once
 
 #include "menurender/nvo_supermenu_class.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/menu.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/ownerdraw.h"

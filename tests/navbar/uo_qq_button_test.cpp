@@ -1,7 +1,7 @@
 // The navigation button: its layout, its looks and how it follows the
 // pointer with the mouse capture.
 #include "bar_window.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 using namespace runtime;
 

@@ -1,6 +1,6 @@
 // The group header: its layout, its looks and the shared capture flag.
 #include "bar_window.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 #include <QImage>
 

@@ -12,7 +12,7 @@
 #include "practice/w_tclx.h"
 #include "review/w_error.h"
 #include "review/w_error_select.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/urlopener.h"
 
 #include <QImage>

@@ -6,7 +6,7 @@
 #include "paper/w_find.h"
 #include "practice/w_jj_tc.h"
 #include "practice/w_tclx.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/urlopener.h"
 #include "test_windows.h"
 #include "x11_keys.h"

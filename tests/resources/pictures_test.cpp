@@ -3,7 +3,7 @@
 // question of the bank, each looked up as the program looks it up. The table
 // below is checked against the program's sources, so a picture name added
 // there without a row here fails.
-#include "runtime/dw/picture.h"
+#include "runtime/draw/picture.h"
 
 #include "test_database.h"
 

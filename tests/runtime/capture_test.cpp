@@ -1,12 +1,12 @@
 // Window handles, the mouse capture, the pointer position and the mouse
 // messages of controls.
-#include "runtime/ui/mouse.h"
+#include "platform_mouse.h"
+#include "runtime/draw/units.h"
 #include "runtime/ui/statictext.h"
 #include "runtime/ui/userobject.h"
-#include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/capture.h"
-#include "platform_mouse.h"
+#include "runtime/win32/mouse.h"
 
 #include <QApplication>
 #include <QMenu>

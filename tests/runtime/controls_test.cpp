@@ -1,19 +1,19 @@
 // Controls the examination needs: the data window control, sorted drop-down
 // lists, pictures at their own size; and the random numbers.
 #include "ink.h"
-#include "runtime/error.h"
-#include "runtime/random.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/picture.h"
+#include "runtime/draw/units.h"
+#include "runtime/script/error.h"
+#include "runtime/script/random.h"
 #include "runtime/ui/checkbox.h"
-#include "runtime/ui/colors.h"
 #include "runtime/ui/commandbutton.h"
 #include "runtime/ui/datawindowcontrol.h"
 #include "runtime/ui/dropdownlist.h"
 #include "runtime/ui/openuserobject.h"
-#include "runtime/ui/userobject.h"
 #include "runtime/ui/picture.h"
-#include "runtime/dw/picture.h"
 #include "runtime/ui/statictext.h"
-#include "runtime/ui/units.h"
+#include "runtime/ui/userobject.h"
 #include "runtime/ui/window.h"
 
 #include <QComboBox>

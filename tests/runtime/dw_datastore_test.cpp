@@ -1,6 +1,6 @@
 #include "runtime/db/transaction.h"
 #include "runtime/dw/datastore.h"
-#include "runtime/error.h"
+#include "runtime/script/error.h"
 
 #include "test_database.h"
 

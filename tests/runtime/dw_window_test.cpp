@@ -1,9 +1,9 @@
+#include "event_counter.h"
+#include "runtime/draw/picture.h"
+#include "runtime/draw/units.h"
 #include "runtime/dw/datawindow.h"
-#include "runtime/dw/picture.h"
 #include "runtime/dw/print.h"
 #include "runtime/dw/render.h"
-#include "runtime/ui/units.h"
-#include "event_counter.h"
 
 #include <QApplication>
 #include <QFile>

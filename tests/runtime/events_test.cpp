@@ -1,15 +1,15 @@
 // The systemerror route, menus as objects, and the manual clock.
+#include "event_counter.h"
+#include "pointer.h"
 #include "runtime/dw/datastore.h"
-#include "runtime/error.h"
+#include "runtime/script/error.h"
+#include "runtime/ui/clock.h"
 #include "runtime/ui/commandbutton.h"
 #include "runtime/ui/hyperlink.h"
 #include "runtime/ui/menu.h"
 #include "runtime/ui/messagebox.h"
 #include "runtime/ui/urlopener.h"
-#include "runtime/ui/clock.h"
 #include "runtime/ui/window.h"
-#include "pointer.h"
-#include "event_counter.h"
 
 #include <QAction>
 #include <QCoreApplication>

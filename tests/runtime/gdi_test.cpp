@@ -1,11 +1,11 @@
 // Drawing onto windows from outside their painting: device contexts,
 // memory contexts and bitmaps, what stays on the screen and what is given
 // back; the paint message; stock pictures.
-#include "runtime/dw/picture.h"
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/picture.h"
+#include "runtime/draw/stockpictures.h"
 #include "runtime/ui/paint.h"
 #include "runtime/ui/statictext.h"
-#include "runtime/ui/stockpictures.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/gdi.h"
 #include "runtime/win32/shapes.h"

@@ -1,7 +1,7 @@
 // Pens, brushes, shapes, icons, owner-draw records and menus by handle.
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/stockpictures.h"
 #include "runtime/ui/menu.h"
-#include "runtime/ui/stockpictures.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/icons.h"
 #include "runtime/win32/logfonts.h"

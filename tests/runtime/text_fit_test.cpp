@@ -1,10 +1,10 @@
 // Captions show whole in our taller fonts: static texts fit the lines their
 // box was made for, group box captions sit on the frame's top edge above what
 // the box holds, and a window of fixed size shows the labels along its foot.
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/units.h"
 #include "runtime/ui/groupbox.h"
 #include "runtime/ui/statictext.h"
-#include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
 
 #include <QFontMetricsF>

@@ -1,10 +1,10 @@
 // Ending the program through its close event, and the window's double-click.
-#include "runtime/error.h"
+#include "runtime/draw/units.h"
+#include "runtime/script/error.h"
 #include "runtime/ui/application.h"
 #include "runtime/ui/commandbutton.h"
 #include "runtime/ui/datawindowcontrol.h"
 #include "runtime/ui/halt.h"
-#include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
 #include "test_windows.h"
 

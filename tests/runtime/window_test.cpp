@@ -1,12 +1,12 @@
 // Windows on their own: global instances, modal waits, parameters, closing,
 // triggered and posted events, timers on the manual clock, keys.
-#include "runtime/error.h"
+#include "runtime/draw/units.h"
+#include "runtime/script/error.h"
 #include "runtime/ui/application.h"
 #include "runtime/ui/checkbox.h"
 #include "runtime/ui/commandbutton.h"
 #include "runtime/ui/picture.h"
 #include "runtime/ui/statictext.h"
-#include "runtime/ui/units.h"
 #include "runtime/ui/window.h"
 #include "x11_keys.h"
 

@@ -13,8 +13,8 @@
 // windows that a modal one shuts out.
 #pragma once
 
+#include "runtime/draw/units.h"
 #include "runtime/ui/control.h"
-#include "runtime/ui/units.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -2,6 +2,7 @@
 // under the runtime's application object, and draws with the project's own
 // fonts and font settings only.
 #include "pinned_fonts.h"
+#include "runtime/script/script_state.h"
 #include "runtime/ui/application.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -40,5 +42,14 @@ int main(int argc, char **argv)
     }
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new FreeClosedWindows);
+    // A nested event loop that a script starts must run through
+    // RunNestedLoop: any test that reaches one started otherwise fails (once,
+    // though every script that loop delivers finds it).
+    runtime::SetUnguardedLoopHandler([] {
+        static const testing::TestInfo *failed = nullptr;
+        const testing::TestInfo *test = testing::UnitTest::GetInstance()->current_test_info();
+        if (std::exchange(failed, test) != test)
+            ADD_FAILURE() << "a script waits in a nested event loop that did not start through RunNestedLoop";
+    });
     return RUN_ALL_TESTS();
 }

@@ -4,11 +4,11 @@
 // wrapper as a toolbar button does; the pointer is driven through Qt's
 // window-system interface (pointer.h) and time is stepped on a manual clock.
 #include "pointer.h"
-#include "runtime/ui/mouse.h"
-#include "runtime/ui/units.h"
+#include "runtime/draw/units.h"
 #include "runtime/ui/userobject.h"
 #include "runtime/ui/window.h"
 #include "runtime/win32/logfonts.h"
+#include "runtime/win32/mouse.h"
 #include "test_windows.h"
 #include "toolbar/nvo_tooltips.h"
 #include "tooltip_looks.h"

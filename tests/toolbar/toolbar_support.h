@@ -2,10 +2,10 @@
 // holds a toolbar over a menu of the test's own.
 #pragma once
 
-#include "runtime/ui/colors.h"
+#include "platform_mouse.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/menu.h"
 #include "runtime/ui/window.h"
-#include "platform_mouse.h"
 #include "toolbar/uo_toolbar.h"
 
 #include <QApplication>

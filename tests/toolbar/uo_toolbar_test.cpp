@@ -5,7 +5,7 @@
 #include "pointer.h"
 #include "review/w_error_select.h"
 #include "running_program.h"
-#include "runtime/dw/picture.h"
+#include "runtime/draw/picture.h"
 #include "toolbar_support.h"
 #include "tooltip_looks.h"
 

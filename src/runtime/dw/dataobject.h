@@ -10,9 +10,9 @@
 // Positions and sizes are in window units.
 #pragma once
 
+#include "runtime/draw/alignment.h"
+#include "runtime/draw/colors.h"
 #include "runtime/text/text.h"
-#include "runtime/ui/alignment.h"
-#include "runtime/ui/colors.h"
 
 #include <map>
 #include <memory>

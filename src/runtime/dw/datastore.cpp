@@ -2,7 +2,7 @@
 
 #include "runtime/db/transaction.h"
 #include "runtime/dw/row_context.h"
-#include "runtime/error.h"
+#include "runtime/script/error.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "runtime/dw/datawindow.h"
 
+#include "runtime/draw/units.h"
 #include "runtime/dw/print.h"
 #include "runtime/dw/render.h"
-#include "runtime/ui/units.h"
 
 #include <QApplication>
 #include <QImage>

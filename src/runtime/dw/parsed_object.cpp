@@ -1,7 +1,7 @@
 #include "runtime/dw/parsed_object.h"
 
+#include "runtime/draw/units.h"
 #include "runtime/dw/row_context.h"
-#include "runtime/ui/units.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>

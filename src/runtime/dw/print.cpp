@@ -1,8 +1,8 @@
 #include "runtime/dw/print.h"
 
+#include "runtime/draw/units.h"
 #include "runtime/dw/render.h"
-#include "runtime/ui/systemerror.h"
-#include "runtime/ui/units.h"
+#include "runtime/script/script_state.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -22,11 +22,8 @@ long printWithDialog(const DataStore &store)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer);
-    int accepted;
-    {
-        const NestedEventLoop nested;
-        accepted = dialog.exec();
-    }
+    int accepted = QDialog::Rejected;
+    RunNestedLoop([&] { accepted = dialog.exec(); });
     if (accepted != QDialog::Accepted)
         return -1;
     return PrintPages(store, printer);

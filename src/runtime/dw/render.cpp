@@ -1,10 +1,10 @@
 #include "runtime/dw/render.h"
 
+#include "runtime/draw/picture.h"
+#include "runtime/draw/units.h"
 #include "runtime/dw/colors.h"
 #include "runtime/dw/parsed_object.h"
-#include "runtime/dw/picture.h"
 #include "runtime/dw/row_context.h"
-#include "runtime/ui/units.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,5 +1,6 @@
 #include "runtime/mail/mail.h"
 
+#include "runtime/script/script_state.h"
 #include "runtime/ui/urlopener.h"
 
 #include <QApplication>
@@ -27,9 +28,12 @@ MailHandler &mailHandler()
 bool askForAddresses(std::vector<MailRecipient> &chosen)
 {
     bool ok = false;
-    const QString typed = QInputDialog::getText(QApplication::activeWindow(), ToQString("收件人"),
-                                                ToQString("收件人地址（多个地址用分号隔开）:"),
-                                                QLineEdit::Normal, QString(), &ok);
+    QString typed;
+    RunNestedLoop([&] {
+        typed = QInputDialog::getText(QApplication::activeWindow(), ToQString("收件人"),
+                                      ToQString("收件人地址（多个地址用分号隔开）:"), QLineEdit::Normal,
+                                      QString(), &ok);
+    });
     if (!ok)
         return false;
     chosen.clear();

@@ -1,6 +1,6 @@
 #include "runtime/net/inet.h"
 
-#include "runtime/ui/systemerror.h"
+#include "runtime/script/script_state.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -66,11 +66,10 @@ int Inet::GetURL(const String &url, InternetResult &result)
             answer->loop->quit();
     });
     if (!answer->arrived) {
-        const NestedEventLoop nested;
         QEventLoop loop;
         QTimer::singleShot(kGetUrlTimeout, &loop, &QEventLoop::quit);
         answer->loop = &loop;
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        RunNestedLoop([&] { loop.exec(QEventLoop::ExcludeUserInputEvents); });
         answer->loop = nullptr;
     }
     if (!answer->arrived || !answer->page) {

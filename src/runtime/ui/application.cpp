@@ -1,6 +1,6 @@
 #include "runtime/ui/application.h"
 
-#include "runtime/error.h"
+#include "runtime/script/error.h"
 #include "runtime/ui/commandbutton.h"
 #include "runtime/ui/firstpaint.h"
 #include "runtime/ui/fonts.h"
@@ -8,7 +8,6 @@
 #include "runtime/ui/keys.h"
 #include "runtime/ui/systemerror.h"
 #include "runtime/ui/window.h"
-#include "runtime/win32/tooltips.h"
 
 #include <QEventLoop>
 #include <QLibraryInfo>
@@ -26,6 +25,12 @@ namespace runtime {
 namespace {
 
 QEventLoop *runLoop = nullptr;
+
+std::vector<QPointer<QWidget>> &destroyedWithApplication()
+{
+    static std::vector<QPointer<QWidget>> windows;
+    return windows;
+}
 
 std::function<void()> &closeHandler()
 {
@@ -72,9 +77,12 @@ void Application::InstallChineseTranslations()
         delete translator;
 }
 
-// Qt leaves the windows still there when the application ends; the runtime's
-// own tooltip windows go with it.
-Application::~Application() { DestroyToolTipWindows(); }
+Application::~Application()
+{
+    for (const QPointer<QWidget> &window : destroyedWithApplication())
+        delete window.data();
+    destroyedWithApplication().clear();
+}
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {
@@ -112,6 +120,13 @@ void Run()
     }
     if (closeHandler())
         RunScript({"app", "app", "close"}, closeHandler());
+}
+
+void DestroyWithApplication(QWidget *window)
+{
+    auto &windows = destroyedWithApplication();
+    std::erase_if(windows, [](const QPointer<QWidget> &gone) { return gone.isNull(); });
+    windows.emplace_back(window);
 }
 
 void SetApplicationCloseHandler(std::function<void()> handler) { closeHandler() = std::move(handler); }

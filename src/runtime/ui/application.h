@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace runtime {
 
 class Application : public QApplication {
@@ -31,6 +33,12 @@ void Run();
 
 // The application's close event.
 void SetApplicationCloseHandler(std::function<void()> handler);
+
+// Destroys the top-level window as the application object ends, if it is
+// still there then: Qt leaves top-level windows behind when the application
+// ends, and one that an object keeps for the program's whole run (a tooltip
+// window) goes with it this way.
+void DestroyWithApplication(QWidget *window);
 
 // Ends the program at once, but runs the application's close event first
 // (Halt ends it without). The end goes through Halt, so a test sees it.

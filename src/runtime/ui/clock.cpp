@@ -1,6 +1,6 @@
 #include "runtime/ui/clock.h"
 
-#include "runtime/ui/systemerror.h"
+#include "runtime/script/script_state.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -30,10 +30,9 @@ public:
     Milliseconds Now() const override { return Milliseconds(started_.elapsed()); }
     void Pause(Milliseconds duration) override
     {
-        const NestedEventLoop nested;
         QEventLoop loop;
         QTimer::singleShot(duration, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        RunNestedLoop([&] { loop.exec(QEventLoop::ExcludeUserInputEvents); });
     }
 
 private:

@@ -1,10 +1,9 @@
 #include "runtime/ui/control.h"
 
-#include "runtime/ui/colors.h"
-#include "runtime/ui/systemerror.h"
-#include "runtime/ui/units.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/units.h"
+#include "runtime/ui/screen_drawing.h"
 #include "runtime/ui/window.h"
-#include "runtime/win32/gdi.h"
 
 namespace runtime {
 
@@ -21,35 +20,9 @@ Control::Control(ControlParent &parent, const String &name, QWidget *widget)
     applyColors();
 }
 
-namespace {
-
-// Controls whose widgets have yet to follow their visibility, in the order
-// the scripts changed them.
-std::vector<Control *> &pendingVisibility()
-{
-    static std::vector<Control *> pending;
-    return pending;
-}
-
-} // namespace
-
-void ShowPendingVisibility()
-{
-    // One at a time: showing or hiding moves the focus, which runs scripts
-    // that may change (or free) further controls.
-    auto &pending = pendingVisibility();
-    while (!pending.empty()) {
-        Control *control = pending.front();
-        pending.erase(pending.begin());
-        control->visibilityPending_ = false;
-        control->applyVisible();
-    }
-}
-
 Control::~Control()
 {
-    if (visibilityPending_)
-        std::erase(pendingVisibility(), this);
+    WithdrawVisibility();
     std::erase(owner_->controls_, this);
     delete widget_;
 }
@@ -71,22 +44,13 @@ void Control::Resize(int width, int height)
 void Control::SetVisible(bool visible)
 {
     visible_ = visible;
-    if (!ScriptRunning() || !defersVisibility()) {
-        applyVisible();
-        return;
-    }
-    if (!visibilityPending_) {
-        static const bool hooked = [] {
-            SetScriptsReturnedToLoopHook(ShowPendingVisibility);
-            return true;
-        }();
-        (void)hooked;
-        visibilityPending_ = true;
-        pendingVisibility().push_back(this);
-    }
+    if (ScriptRunning() && defersVisibility())
+        DeferVisibility();
+    else
+        ApplyVisibility();
 }
 
-void Control::applyVisible()
+void Control::ApplyVisibility()
 {
     if (widget_ && widget_->isHidden() == visible_)
         widget_->setVisible(visible_);

@@ -9,6 +9,7 @@
 // and sets their properties and scripts in its constructor.
 #pragma once
 
+#include "runtime/script/script_state.h"
 #include "runtime/ui/event.h"
 #include "runtime/ui/fonts.h"
 
@@ -44,11 +45,7 @@ private:
     std::vector<std::unique_ptr<Control>> opened_;
 };
 
-// Shows and hides the widgets of the controls whose visibility scripts have
-// changed since; the runtime runs it as scripts return to their event loop.
-void ShowPendingVisibility();
-
-class Control : public PowerObject {
+class Control : public PowerObject, private DeferredVisibility {
 public:
     // Takes ownership of widget and makes it a child of the parent's canvas.
     Control(ControlParent &parent, const String &name, QWidget *widget);
@@ -113,9 +110,7 @@ protected:
     virtual bool defersVisibility() const { return true; }
 
 private:
-    friend void ShowPendingVisibility();
-    void applyVisible();
-    bool visibilityPending_ = false;
+    void ApplyVisibility() override;
     ControlParent *owner_;
     QPointer<QWidget> widget_;
     int x_ = 0, y_ = 0, width_ = 0, height_ = 0;

@@ -1,7 +1,7 @@
 #include "runtime/ui/hyperlink.h"
 
+#include "runtime/draw/colors.h"
 #include "runtime/ui/clickable_label.h"
-#include "runtime/ui/colors.h"
 #include "runtime/ui/urlopener.h"
 
 namespace runtime {

@@ -1,7 +1,7 @@
 #include "runtime/ui/line.h"
 
-#include "runtime/ui/colors.h"
-#include "runtime/ui/units.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/units.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "runtime/ui/mdiclient.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 #include <QMdiArea>
 

@@ -1,7 +1,7 @@
 #include "runtime/ui/menu.h"
 
-#include "runtime/ui/systemerror.h"
-#include "runtime/ui/units.h"
+#include "runtime/draw/units.h"
+#include "runtime/script/script_state.h"
 #include "runtime/ui/window.h"
 
 #include <QAction>
@@ -100,8 +100,7 @@ void MenuItem::PopMenu(int x, int y)
     if (items_.empty() || !window)
         return;
     const QPoint at(UnitsToPixelsX(x), UnitsToPixelsY(y));
-    const NestedEventLoop nested;
-    submenu()->exec(window->Canvas()->mapToGlobal(at));
+    RunNestedLoop([&] { submenu()->exec(window->Canvas()->mapToGlobal(at)); });
 }
 
 } // namespace runtime

@@ -1,6 +1,6 @@
 #include "runtime/ui/messagebox.h"
 
-#include "runtime/ui/systemerror.h"
+#include "runtime/script/script_state.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -66,10 +66,7 @@ int showDialog(const MessageBoxRequest &r)
     const size_t def = static_cast<size_t>(r.defaultButton - 1);
     if (def < buttons.size())
         box.setDefaultButton(static_cast<QPushButton *>(buttons[def]));
-    {
-        const NestedEventLoop nested;
-        box.exec();
-    }
+    RunNestedLoop([&] { box.exec(); });
     for (size_t i = 0; i < buttons.size(); ++i)
         if (box.clickedButton() == buttons[i])
             return static_cast<int>(i + 1);

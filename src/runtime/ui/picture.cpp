@@ -1,9 +1,9 @@
 #include "runtime/ui/picture.h"
 
+#include "runtime/draw/colors.h"
+#include "runtime/draw/picture.h"
+#include "runtime/draw/units.h"
 #include "runtime/ui/clickable_label.h"
-#include "runtime/ui/colors.h"
-#include "runtime/dw/picture.h"
-#include "runtime/ui/units.h"
 #include "runtime/ui/urlopener.h"
 
 #include <QPixmapCache>

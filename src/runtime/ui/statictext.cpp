@@ -1,6 +1,6 @@
 #include "runtime/ui/statictext.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/ui/fitted_text.h"
 
 namespace runtime {

@@ -1,7 +1,7 @@
 // Static text: a label in the control's font and colours.
 #pragma once
 
-#include "runtime/ui/alignment.h"
+#include "runtime/draw/alignment.h"
 #include "runtime/ui/borderstyle.h"
 #include "runtime/ui/control.h"
 

@@ -1,12 +1,12 @@
 #include "runtime/ui/systemerror.h"
 
-#include "runtime/error.h"
+#include "runtime/script/error.h"
+#include "runtime/script/script_state.h"
 #include "runtime/ui/messagebox.h"
 
 #include <exception>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace runtime {
 
@@ -22,40 +22,6 @@ SystemErrorHandler &handler()
 
 // A failure inside the systemerror event itself must not loop back into it.
 bool inSystemError = false;
-
-// Scripts running now, nested; and what waits for them all to return.
-int scriptDepth = 0;
-std::vector<std::function<void()>> &afterScripts()
-{
-    static std::vector<std::function<void()>> pending;
-    return pending;
-}
-
-void scriptsReturned()
-{
-    while (!afterScripts().empty()) {
-        auto pending = std::move(afterScripts());
-        afterScripts().clear();
-        for (auto &fn : pending)
-            fn();
-    }
-}
-
-// The depth at which the innermost event loop runs, and what runs when the
-// scripts return to it.
-int loopBase = 0;
-void (*returnedToLoop)() = nullptr;
-
-struct ScriptDepth {
-    ScriptDepth() { ++scriptDepth; }
-    ~ScriptDepth()
-    {
-        if (--scriptDepth == loopBase && returnedToLoop)
-            returnedToLoop();
-        if (scriptDepth == 0)
-            scriptsReturned();
-    }
-};
 
 // A function as the compiler names it ("String f_ts(const String&, ...)",
 // "void w_x::f_display(int)", "w_x::w_x()::<lambda()>"): its class, empty for
@@ -133,7 +99,7 @@ void raiseSystemError(const ScriptSite &site, int number, const String &text, in
 
 bool RunScript(const ScriptSite &site, const std::function<void()> &script)
 {
-    const ScriptDepth depth;
+    const ScriptScope scope;
     try {
         script();
         return true;
@@ -166,27 +132,6 @@ bool RunScript(const ScriptSite &site, const std::function<void()> &script)
                          static_cast<int>(site.where.line()));
     }
     return false;
-}
-
-bool ScriptRunning() { return scriptDepth > loopBase; }
-
-void SetScriptsReturnedToLoopHook(void (*fn)()) { returnedToLoop = fn; }
-
-NestedEventLoop::NestedEventLoop() : outerBase_(loopBase)
-{
-    if (returnedToLoop)
-        returnedToLoop();
-    loopBase = scriptDepth;
-}
-
-NestedEventLoop::~NestedEventLoop() { loopBase = outerBase_; }
-
-void WhenScriptsHaveReturned(std::function<void()> fn)
-{
-    if (scriptDepth == 0)
-        fn();
-    else
-        afterScripts().push_back(std::move(fn));
 }
 
 void SetSystemErrorHandler(SystemErrorHandler h) { handler() = std::move(h); }

@@ -1,13 +1,13 @@
 #include "runtime/ui/window.h"
 
-#include "runtime/error.h"
+#include "runtime/draw/colors.h"
+#include "runtime/draw/units.h"
+#include "runtime/script/error.h"
+#include "runtime/script/script_state.h"
 #include "runtime/ui/application.h"
-#include "runtime/ui/colors.h"
-#include "runtime/ui/menu.h"
 #include "runtime/ui/icons.h"
+#include "runtime/ui/menu.h"
 #include "runtime/ui/native_title.h"
-#include "runtime/ui/systemerror.h"
-#include "runtime/ui/units.h"
 
 #include <QBackingStore>
 #include <QCloseEvent>
@@ -349,11 +349,10 @@ int OpenWindow(Window *window, Window **instance)
     RaiseResize(*window);
 
     if (window->type_ == WindowType::Response) {
-        const NestedEventLoop nested;
         QEventLoop loop;
         QPointer<Window> guard(window);
         window->modalLoop_ = &loop;
-        loop.exec(QEventLoop::DialogExec);
+        RunNestedLoop([&] { loop.exec(QEventLoop::DialogExec); });
         if (guard)
             guard->modalLoop_ = nullptr;
     }

@@ -7,7 +7,7 @@
 // disabled or its top-level window closes, and when a modal window or a
 // pop-up menu shuts it out; whatever ends it, the window that held it is
 // told at once with the capture-changed message (BindCaptureChanged in
-// runtime/ui/mouse.h). The pointer position is that of the last mouse
+// runtime/win32/mouse.h). The pointer position is that of the last mouse
 // message the program saw, in screen pixels.
 #pragma once
 

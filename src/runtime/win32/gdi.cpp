@@ -1,12 +1,12 @@
 #include "runtime/win32/gdi.h"
 #include "runtime/win32/gdi_context.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
+#include "runtime/ui/screen_drawing.h"
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPointer>
 #include <QWidget>
 
 #include <map>
@@ -57,35 +57,6 @@ void DrawEmbossed(QImage &surface, int x, int y, const QImage &shape)
 
 namespace {
 
-// What has been drawn onto a window: a transparent layer over it.
-class ScreenLayer : public QWidget {
-public:
-    explicit ScreenLayer(QWidget *window) : QWidget(window)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        setObjectName(kName);
-    }
-    static constexpr const char *kName = "screen drawing";
-    QImage drawing;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.drawImage(0, 0, drawing);
-    }
-};
-
-ScreenLayer *layerOf(QWidget *window, bool make)
-{
-    auto *layer = dynamic_cast<ScreenLayer *>(
-        window->findChild<QWidget *>(ScreenLayer::kName, Qt::FindDirectChildrenOnly));
-    if (!layer && make)
-        layer = new ScreenLayer(window);
-    return layer;
-}
-
 DeviceContext windowContext(WindowHandle hwnd)
 {
     QWidget *window = WidgetOf(hwnd);
@@ -110,25 +81,7 @@ int ReleaseDC(WindowHandle hwnd, DeviceContext hdc)
     Context *dc = contextOf(hdc);
     if (!dc || !dc->window || HandleOf(dc->window) != hwnd)
         return 0;
-    QWidget *window = dc->window;
-    ScreenLayer *layer = layerOf(window, true);
-    if (layer->drawing.size() != window->size()) {
-        QImage grown(window->size(), QImage::Format_ARGB32_Premultiplied);
-        grown.fill(Qt::transparent);
-        QPainter(&grown).drawImage(0, 0, layer->drawing);
-        layer->drawing = grown;
-    }
-    QImage drawn = layer->drawing;
-    QPainter(&drawn).drawImage(0, 0, dc->screen);
-    layer->setGeometry(window->rect());
-    layer->raise();
-    layer->show();
-    // The same drawing again changes nothing on the screen: no repaint, so
-    // that a control that draws over itself whenever it paints comes to rest.
-    if (drawn != layer->drawing) {
-        layer->drawing = drawn;
-        layer->update();
-    }
+    DrawOntoScreen(dc->window, dc->screen);
     tables().contexts.erase(hdc);
     return 1;
 }
@@ -308,17 +261,6 @@ void DrawDisabledBitmap(DeviceContext hdc, GdiObject bitmap, int x, int y)
             if (qGray(source.pixel(col, row)) < 192)
                 shape.setPixelColor(col, row, Qt::black);
     DrawEmbossed(*surface, x, y, shape);
-}
-
-void ClearScreenDrawing(QWidget *widget)
-{
-    if (!widget)
-        return;
-    for (QWidget *layer : widget->findChildren<QWidget *>(ScreenLayer::kName)) {
-        layer->hide();
-        layer->setParent(nullptr);
-        layer->deleteLater();
-    }
 }
 
 int LiveGdiObjects()

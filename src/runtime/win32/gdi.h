@@ -3,16 +3,14 @@
 // draws onto the screen over it; a memory device context draws into a bitmap.
 //
 // What is drawn onto a window stays on the screen over it until the control
-// is redrawn (Control::SetRedraw(true)) or the window repaints it with
-// ClearScreenDrawing. Every device context and bitmap obtained must be given
+// is redrawn (Control::SetRedraw(true)) or the drawing is cleared
+// (runtime/ui/screen_drawing.h). Every device context and bitmap obtained must be given
 // back: ReleaseDC for those of windows, DeleteDC and DeleteObject for the
 // others.
 #pragma once
 
 #include "runtime/text/text.h"
 #include "runtime/win32/handles.h"
-
-class QWidget;
 
 namespace runtime {
 
@@ -80,8 +78,6 @@ void PaintInto(WindowHandle hwnd, DeviceContext hdc);
 // button shadow colour over a highlight copy one pixel right and down.
 void DrawDisabledBitmap(DeviceContext hdc, GdiObject bitmap, int x, int y);
 
-// Removes what was drawn onto the window and onto its child windows.
-void ClearScreenDrawing(QWidget *widget);
 // Device contexts and bitmaps not yet given back.
 int LiveGdiObjects();
 

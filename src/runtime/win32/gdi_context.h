@@ -2,7 +2,7 @@
 // that draw through them.
 #pragma once
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 #include "runtime/win32/gdi.h"
 
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "runtime/win32/icons.h"
 
-#include "runtime/ui/stockpictures.h"
+#include "runtime/draw/stockpictures.h"
 #include "runtime/win32/gdi_context.h"
 
 #include <QPainter>

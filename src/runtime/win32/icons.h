@@ -18,7 +18,7 @@ GdiObject BitmapFromImage(const QImage &image, int width, int height);
 // The first size-by-size square of bitmap as an icon, every pixel of
 // maskColor transparent (-1 matches none); 0 for no bitmap.
 IconHandle IconFromBitmap(GdiObject bitmap, int size, long maskColor);
-// The runtime's stock bitmap of a resource id (runtime/ui/stockpictures.h),
+// The runtime's stock bitmap of a resource id (runtime/draw/stockpictures.h),
 // unscaled; 0 for an id that is no stock bitmap.
 GdiObject LoadStockBitmap(long id);
 // The runtime's stock icon of a resource id at the default icon size, 32

@@ -1,6 +1,7 @@
 #include "runtime/win32/tooltips.h"
 
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
+#include "runtime/ui/application.h"
 #include "runtime/ui/fonts.h"
 #include "runtime/win32/gdi_context.h"
 
@@ -82,6 +83,9 @@ public:
         font_ = UsualFont();
         // A press anywhere in the program ends the tip under the pointer.
         qApp->installEventFilter(this);
+        // One that an object keeps for the program's whole run goes with the
+        // application.
+        DestroyWithApplication(this);
     }
 
     void addTool(const ToolInfo &tool) { tools_.push_back(tool); }
@@ -370,12 +374,6 @@ bool DestroyToolTipWindow(WindowHandle tooltips)
     if (QCoreApplication::instance())
         delete tip;
     return true;
-}
-
-void DestroyToolTipWindows()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        delete dynamic_cast<ToolTipWindow *>(widget);
 }
 
 bool AddTool(WindowHandle tooltips, const ToolInfo &tool)

@@ -51,9 +51,6 @@ WindowHandle CreateToolTipWindow();
 // Destroys a tooltip window with its tools; false for a handle that is no
 // tooltip window.
 bool DestroyToolTipWindow(WindowHandle tooltips);
-// Destroys every tooltip window still there: the application's end does, so
-// that one an object kept for the program's whole run goes with it.
-void DestroyToolTipWindows();
 
 // Registers a tool. False, and nothing registered, when tooltips is no
 // tooltip window or the tool's window is no window.

@@ -1,4 +1,4 @@
-#include "runtime/random.h"
+#include "runtime/script/random.h"
 
 #include <chrono>
 #include <random>

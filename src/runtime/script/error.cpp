@@ -1,4 +1,4 @@
-#include "runtime/error.h"
+#include "runtime/script/error.h"
 
 namespace runtime {
 

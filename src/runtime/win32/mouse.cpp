@@ -1,6 +1,6 @@
-#include "runtime/ui/mouse.h"
+#include "runtime/win32/mouse.h"
 
-#include "runtime/ui/units.h"
+#include "runtime/draw/units.h"
 #include "runtime/win32/capture.h"
 
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "runtime/dw/picture.h"
+#include "runtime/draw/picture.h"
 
-#include "runtime/ui/stockpictures.h"
+#include "runtime/draw/stockpictures.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "runtime/ui/colors.h"
+#include "runtime/draw/colors.h"
 
 namespace runtime {
 

@@ -1,4 +1,4 @@
-#include "runtime/ui/stockpictures.h"
+#include "runtime/draw/stockpictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
