@@ -1,6 +1,6 @@
-// Window units: positions and sizes in the program are given in the units
-// of the original runtime at 96 dpi. Horizontally 32/7 units make a pixel,
-// vertically 4: 16 px = 73 horizontal units = 64 vertical units.
+// Window units: positions and sizes in the program are given in window
+// units, fixed at 96 dpi: horizontally 32/7 units make a pixel, vertically
+// 4, so 16 px = 73 horizontal units = 64 vertical units.
 #pragma once
 
 #include <cmath>

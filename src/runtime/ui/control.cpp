@@ -12,8 +12,8 @@ Control::Control(ControlParent &parent, const String &name, QWidget *widget)
 {
     widget->setParent(parent.Canvas());
     widget->setFont(ToQFont(font_));
-    // As on the original platform, a new control goes behind the ones
-    // created before it: the first control is in front.
+    // A new control goes behind the ones created before it: the first
+    // control of a window is in front.
     widget->lower();
     widget->show();
     parent.controls_.push_back(this);
