@@ -56,6 +56,7 @@
 #include "exam/w_login_2012.h"
 #include "exam/w_mnkz_2012.h"
 #include "exam_driver.h"
+#include "runtime/heap.h"
 #include "runtime/ui/application.h"
 #include "event_counter.h"
 #include "x11_keys.h"
@@ -407,6 +408,7 @@ void openAndHandIn(int n, int of)
 
 int main(int argc, char **argv)
 {
+    runtime::ReturnFreedMemoryToSystem(); // as the program's main does
     runtime::Application qapp(argc, argv);
     if (!StartTrainer())
         return 1;
