@@ -8,7 +8,8 @@
 # process on xcb on a private Xvfb screen of 1280x1024 (xvfb-run), the
 # program beside a bank built from its source tree's data/ by the build's own
 # makebank (a fresh copy for every process). The runs of the folders take
-# turns, so that a machine that gets busier weighs on every folder alike.
+# turns, each round led by the next, so that a machine that gets busier or
+# quieter weighs on every folder alike.
 # For each figure it prints the median, and the least and the most in
 # brackets: how noisy the machine was.
 #
@@ -38,6 +39,9 @@ if [ $# -eq 0 ]; then
     echo "usage: $0 BUILD_DIR [BUILD_DIR ...]" >&2
     exit 2
 fi
+for tool in xvfb-run /usr/bin/time; do
+    command -v "$tool" > /dev/null || { echo "$0: needs $tool (packages xvfb, time)" >&2; exit 2; }
+done
 runs=${RUNS:-5}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -81,8 +85,12 @@ memory() {
         $1 == "rss_after_30" { b = $2 } END { if (a != "" && b != "") printf "growth_2_to_30=%.2f\n", b - a }'
 }
 
+load=$(cut -d' ' -f1-3 /proc/loadavg)
+# Each round starts with the next folder, so that none always runs first.
+count=${#builds[@]}
 for r in $(seq 1 "$runs"); do
-    for i in $(seq 1 ${#builds[@]}); do
+    for k in $(seq 0 $((count - 1))); do
+        i=$(((r - 1 + k) % count + 1))
         echo "run $r of $runs: ${builds[$((i - 1))]}" >&2
         for kind in startUp windows keys memory; do
             "$kind" "$work/$i" >> "$work/$i/figures"
@@ -135,3 +143,4 @@ server_key7_us|key 7 per question, CPU us
 peak|memory: peak over 30 exams, MiB
 growth_2_to_30|memory: growth exam 2 -> 30, MiB
 EOF
+echo "load average (1, 5, 15 minutes) before: $load, after: $(cut -d' ' -f1-3 /proc/loadavg)"
