@@ -1,16 +1,17 @@
 // Memory over 30 examinations in a row as a learner takes them, measured on
 // the trainer itself: a new process with the frame open behind the
 // examinations, on xcb (trainer_probe exams 30, see trainer_probe.cpp). Each
-// examination goes through the class window, is answered right question by
-// question with the keys, handed in, and its result window closed.
-// Counters, in MiB: the resident size (smaps_rollup) after examinations 1,
-// 2, 10 and 30, and its anonymous part (what is not pages of files: the
-// font's pages that new characters bring are); the growth from examination
-// 2 to 30, which should stay within 1 MiB once the first examinations have
-// warmed the caches; and the peak, the most the process held since it
-// started, start-up included, which should stay within 64 MiB: as the
-// kernel keeps it (VmHWM, exact to within its per-processor counts) and as
-// sampled exactly after every question and window (peak_sampled).
+// examination goes through the class window, is stepped through question by
+// question with key 7, handed in unanswered, so that its result window lists
+// 100 wrong answers, and that window closed. Counters, in MiB: the resident
+// size (smaps_rollup) after examinations 1, 2, 10 and 30, and its anonymous
+// part (what is not pages of files: the font's pages that new characters
+// bring are); the growth from examination 2 to 30, which should stay within
+// 1 MiB once the first examinations have warmed the caches; and the peak,
+// the most the process held since it started, start-up included, which
+// should stay within 64 MiB: as the kernel keeps it (VmHWM, exact to within
+// its per-processor counts) and as sampled exactly after every question and
+// window (peak_sampled).
 #include "trainer_probe_run.h"
 
 #include <benchmark/benchmark.h>

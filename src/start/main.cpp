@@ -3,11 +3,13 @@
 // raises the application's close event, and the end of the process.
 #include "start/app.h"
 
+#include "runtime/heap.h"
 #include "runtime/ui/application.h"
 #include "runtime/ui/halt.h"
 
 int main(int argc, char **argv)
 {
+    runtime::ReturnFreedMemoryToSystem();
     runtime::Application qapp(argc, argv);
     if (!StartTrainer())
         return 1;

@@ -18,8 +18,6 @@
 #include <QThread>
 #include <QTranslator>
 
-#include <malloc.h>
-
 namespace runtime {
 
 namespace {
@@ -51,15 +49,6 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // larger one fills up with the pictures of every question shown since
     // start, and the program grows with each examination taken.
     QPixmapCache::setCacheLimit(256); // KB
-    // Blocks of a mebibyte and more (a window's face, a large picture) are
-    // mapped from the system and given back whole when freed, and the heap
-    // keeps at most half a mebibyte free at its top, where a question's
-    // picture (about 230 KB) comes and goes without being mapped and faulted
-    // in afresh each time. The C library would otherwise raise both limits
-    // as large blocks are freed, and keep several mebibytes the program no
-    // longer uses.
-    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 512 * 1024);
     InstallChineseTranslations();
     WatchFirstPaintFromEnvironment();
 }
