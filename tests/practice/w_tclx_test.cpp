@@ -6,6 +6,7 @@
 #include "paper/w_find.h"
 #include "practice/w_jj_tc.h"
 #include "practice/w_tclx.h"
+#include "replaced.h"
 #include "runtime/draw/colors.h"
 #include "runtime/ui/urlopener.h"
 #include "test_windows.h"
@@ -197,10 +198,9 @@ TEST_F(Practice, MovingStopsAtTheEndsAndFindsTheFirstUnanswered)
 TEST_F(Practice, TheForumLinkOpensTheQuestionsThread)
 {
     std::vector<String> opened;
-    SetUrlOpener([&](const String &url) { opened.push_back(url); });
+    Replaced opener(SetUrlOpener, [&](const String &url) { opened.push_back(url); });
     w->is_tieba = "345";
     click(w->cb_tieba);
-    SetUrlOpener(nullptr);
     EXPECT_EQ(opened, std::vector<String>{"http://bbs.weituo-lianxi.example/read-345-0.html"});
 }
 

@@ -1,6 +1,7 @@
 // GetURL through the page fetcher: a page reaches the receiver, no answer
 // leaves it untouched; the browser strip shows what the fetcher brings and
 // opens only the links of its page that lead to web pages.
+#include "replaced.h"
 #include "runtime/net/browserstrip.h"
 #include "runtime/net/inet.h"
 #include "runtime/ui/urlopener.h"
@@ -139,7 +140,7 @@ TEST_F(Fetching, BrowserStripOpensOnlyLinksToWebPages)
         {"http:///etc/passwd", ""},
     };
     std::vector<String> opened;
-    SetUrlOpener([&](const String &url) { opened.push_back(url); });
+    Replaced opener(SetUrlOpener, [&](const String &url) { opened.push_back(url); });
     Open(strip);
     strip->ole_web.Resize(2000, 400);
     auto *view = static_cast<QTextBrowser *>(strip->ole_web.widget());
@@ -155,7 +156,6 @@ TEST_F(Fetching, BrowserStripOpensOnlyLinksToWebPages)
         EXPECT_EQ(opened, std::string(c.opened).empty() ? std::vector<String>{} : std::vector<String>{c.opened});
         opened.clear();
     }
-    SetUrlOpener(nullptr);
     Close(strip);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
