@@ -206,7 +206,7 @@ TEST_F(Practice, TheForumLinkOpensTheQuestionsThread)
 
 TEST_F(Practice, TheClockCountsDownAndOffersTheHandInAtTheEnd)
 {
-    gs_cx = "C1";
+    Replaced chosen(gs_cx, "C1");
     boxes.clear();
     SetMessageBoxHandler([this](const MessageBoxRequest &r) {
         boxes.push_back(r);
@@ -229,7 +229,6 @@ TEST_F(Practice, TheClockCountsDownAndOffersTheHandInAtTheEnd)
     EXPECT_EQ(Right(w->st_1.Text(), 5), "-1:59");
     clock.Advance(Milliseconds(59 * 1000));
     EXPECT_EQ(boxes.size(), 2u);
-    gs_cx = "";
 }
 
 TEST_F(Practice, KeysPickMoveAndHandIn)
