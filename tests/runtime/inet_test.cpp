@@ -6,8 +6,8 @@
 #include "runtime/net/inet.h"
 #include "runtime/ui/urlopener.h"
 #include "runtime/ui/window.h"
+#include "test_windows.h"
 
-#include <QCoreApplication>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -34,7 +34,11 @@ protected:
             done(answer);
         });
     }
-    void TearDown() override { SetPageFetcher(nullptr); }
+    void TearDown() override
+    {
+        CloseAllWindows();
+        SetPageFetcher(nullptr);
+    }
     std::optional<Page> answer;
     std::vector<String> asked;
 };
@@ -73,8 +77,6 @@ TEST_F(Fetching, BrowserStripShowsThePage)
     auto *view = static_cast<QTextBrowser *>(strip->ole_web.widget());
     EXPECT_EQ(view->toPlainText(), ToQString("欢迎"));
     EXPECT_EQ(strip->ole_web.LocationURL(), "http://www.weituo-lianxi.example/news.html");
-    Close(strip);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The strip reads a page in the charset its server's header names, else the
@@ -112,8 +114,6 @@ TEST_F(Fetching, BrowserStripReadsThePageInItsCharset)
         EXPECT_EQ(view->toPlainText(), QString::fromUtf8(c.shown.data(), static_cast<qsizetype>(c.shown.size())))
             << c.what;
     }
-    Close(strip);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // A click on a link of the page, where the strip shows it: a link to a web
@@ -156,8 +156,6 @@ TEST_F(Fetching, BrowserStripOpensOnlyLinksToWebPages)
         EXPECT_EQ(opened, std::string(c.opened).empty() ? std::vector<String>{} : std::vector<String>{c.opened});
         opened.clear();
     }
-    Close(strip);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
