@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/w_error_trap.h"
 #include "app/w_setup.h"
+#include "replaced.h"
 #include "runtime/mail/mail.h"
 #include "runtime/print/printjob.h"
 #include "runtime/script/error.h"
@@ -354,14 +355,12 @@ TEST_F(ErrorReport, AccessKeysAreUnderlinedNotShownAndPressTheirButtons)
 TEST_F(ErrorReport, TheLogAndTheSettingsDumpLandInTheProgramFolder)
 {
     QTemporaryDir programFolder;
-    const String previous = gs_path;
-    gs_path = FromUtf8(programFolder.path().toStdString() + "/");
+    Replaced programPath(gs_path, FromUtf8(programFolder.path().toStdString() + "/"));
     whenReportOpens([&](class w_error_trap &w) {
         w.doubleclicked.Trigger(0, 0, 0);
         click(w.cb_continue);
     });
     click(w_probe->cb_read);
-    gs_path = previous;
     EXPECT_EQ(reportsSeen, 1);
     EXPECT_TRUE(QFile::exists(programFolder.filePath("err_info.txt")));
     EXPECT_TRUE(QFile::exists(programFolder.filePath("app_ini.txt")));
@@ -558,7 +557,7 @@ TEST_F(ErrorReport, ScrollsByItselfUntilClickedAndStopsWithoutTheFocus)
 
 TEST_F(ErrorReport, DoubleClickAppendsTheConnectionSettings)
 {
-    sqlca.Lock = "RU";
+    Replaced lock(sqlca.Lock, "RU");
     whenReportOpens([&](class w_error_trap &w) {
         QTest::mouseDClick(w.Canvas(), Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseDClick(w.Canvas(), Qt::LeftButton, {}, QPoint(3, 3));

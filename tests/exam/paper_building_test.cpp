@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "dataobjects/dataobjects.h"
+#include "replaced.h"
 #include "runtime/script/random.h"
 #include "test_database.h"
 
@@ -107,7 +108,7 @@ TEST_F(Composition, CopiesTheFirstQuestionsOfTheTypeInDrawOrder)
 // in the same order.
 TEST_F(Composition, AFixedSeedDrawsTheSamePaperAgain)
 {
-    SetSeedSource([] { return 7ull; });
+    Replaced seeds(SetSeedSource, [] { return 7ull; });
     DataStore rules(d_kznr_new());
     rules.SetTransObject(sqlca);
     const String select = rules.GetSQLSelect();
@@ -120,7 +121,6 @@ TEST_F(Composition, AFixedSeedDrawsTheSamePaperAgain)
         for (const auto &row : sqlca.Query("select mno from t_kzmn order by rowid").rows)
             papers.back().push_back(row[0].toLong());
     }
-    SetSeedSource(nullptr);
     EXPECT_FALSE(papers[0].empty());
     EXPECT_EQ(papers[0], papers[1]);
 }

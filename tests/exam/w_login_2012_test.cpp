@@ -2,6 +2,7 @@
 #include "exam_fixture.h"
 
 #include "frame/w_main.h"
+#include "replaced.h"
 #include "runtime/ui/menu.h"
 
 #include <set>
@@ -89,7 +90,7 @@ TEST_F(ClassChoice, ListIsSortedWithTheSixthItemChosenAndTheCloseBoxChangesNothi
 {
     buildPaper("C1");
     const auto before = paperNumbers();
-    gs_cx = "B1";
+    Replaced chosen(gs_cx, "B1");
     std::vector<String> items;
     String shown;
     WhenOpen(::w_login_2012, [&] {

@@ -4,6 +4,7 @@
 #include "exam_fixture.h"
 
 #include "app/of_decrypt.h"
+#include "replaced.h"
 #include "runtime/draw/colors.h"
 #include "runtime/draw/units.h"
 #include "runtime/dw/render.h"
@@ -41,7 +42,7 @@ TEST_F(Exam, OpensNotJudgedOnQuestionOneWithANumberedCard)
 {
     buildPaper("C1");
     sqlca.ExecuteImmediate("update t_kzmn set errorflag = '2'");
-    gs_error_jj_flag = "2";
+    Replaced handedIn(gs_error_jj_flag, "2");
     auto &w = openExam();
 
     for (const Row &r : paper())

@@ -7,6 +7,7 @@
 #include "frame/w_about.h"
 #include "frame/w_main.h"
 #include "ink.h"
+#include "replaced.h"
 #include "running_program.h"
 #include "runtime/draw/picture.h"
 #include "runtime/draw/units.h"
@@ -68,9 +69,10 @@ TEST_F(Frame, OpensMaximizedWithTitleMenuLogoAndNavigationGroups)
 
 TEST_F(Frame, StatusBarShowsTheMakerTheUserAndTheMomentOfOpening)
 {
-    SetDateTimeSource([] { return String("2014-09-07 21:05:00"); }); // a Sunday evening
-    start();
-    SetDateTimeSource(nullptr);
+    {
+        Replaced now(SetDateTimeSource, [] { return String("2014-09-07 21:05:00"); }); // a Sunday evening
+        start();
+    }
     DataWindow &bar = *w_main->dw_frame_status_bar;
     EXPECT_EQ(bar.DataObjectName(), "d_cm_status_bar");
     EXPECT_EQ(bar.Describe("st_mess.text"), str_sys.usercorp);
@@ -121,7 +123,7 @@ TEST_F(Frame, TheFrameOpensAtOnceWhileTheSiteIsSilent)
 {
     std::vector<PageDone> pending;
     network.reset();
-    SetPageFetcher([&](const String &url, auto done) {
+    Replaced fetcher(SetPageFetcher, [&](const String &url, auto done) {
         if (url == kMakerHomePage)
             pending.push_back(std::move(done));
         else
@@ -145,7 +147,6 @@ TEST_F(Frame, TheFrameOpensAtOnceWhileTheSiteIsSilent)
     CloseAllWindows();
     pending[1](Blob("<html>ok</html>"));
     EXPECT_TRUE(OpenWindows().empty());
-    SetPageFetcher(nullptr);
 }
 
 TEST_F(Frame, HideAndShowMoveTheBarAndTheBackdrop)
@@ -360,9 +361,10 @@ static double GreyDistance(const QImage &a, const QImage &b)
 // of the weekday beside it.
 TEST_F(Frame, TheStatusBarShowsALongDateWholeBesideTheWeekday)
 {
-    SetDateTimeSource([] { return String("2026-12-11 03:49:00"); }); // a Friday
-    start();
-    SetDateTimeSource(nullptr);
+    {
+        Replaced now(SetDateTimeSource, [] { return String("2026-12-11 03:49:00"); }); // a Friday
+        start();
+    }
     DataWindow &bar = *w_main->dw_frame_status_bar;
     ASSERT_EQ(bar.Describe("Evaluate('day + weekname', 1)"), "2026年12月11日星期五");
     const int top = UnitsToPixelsY(12), bottom = UnitsToPixelsY(60) - 1;

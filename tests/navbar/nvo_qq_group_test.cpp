@@ -1,6 +1,7 @@
 // A group's list of buttons: appending, inserting beside a named button,
 // removing, emptying, and the listing.
 #include "navbar/nvo_qq_group.h"
+#include "replaced.h"
 #include "runtime/ui/messagebox.h"
 
 #include <gtest/gtest.h>
@@ -100,7 +101,7 @@ TEST(Group, EmptyListsAndDuplicateIds)
 TEST(Group, TheListingShowsEveryButtonAndBothEnds)
 {
     std::vector<MessageBoxRequest> shown;
-    SetMessageBoxHandler([&](const MessageBoxRequest &r) {
+    Replaced answered(SetMessageBoxHandler, [&](const MessageBoxRequest &r) {
         shown.push_back(r);
         return 1;
     });
@@ -109,7 +110,6 @@ TEST(Group, TheListingShowsEveryButtonAndBothEnds)
     group.of_addbutton("a", "A", "p");
     group.of_addbutton("b", "B", "p");
     group.of_showallbtn();
-    SetMessageBoxHandler(nullptr);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].title, "Node List");
     EXPECT_EQ(shown[0].text, "结点列表");

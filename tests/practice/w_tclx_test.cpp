@@ -6,6 +6,7 @@
 #include "paper/w_find.h"
 #include "practice/w_jj_tc.h"
 #include "practice/w_tclx.h"
+#include "replaced.h"
 #include "runtime/draw/colors.h"
 #include "runtime/ui/urlopener.h"
 #include "test_windows.h"
@@ -197,16 +198,15 @@ TEST_F(Practice, MovingStopsAtTheEndsAndFindsTheFirstUnanswered)
 TEST_F(Practice, TheForumLinkOpensTheQuestionsThread)
 {
     std::vector<String> opened;
-    SetUrlOpener([&](const String &url) { opened.push_back(url); });
+    Replaced opener(SetUrlOpener, [&](const String &url) { opened.push_back(url); });
     w->is_tieba = "345";
     click(w->cb_tieba);
-    SetUrlOpener(nullptr);
     EXPECT_EQ(opened, std::vector<String>{"http://bbs.weituo-lianxi.example/read-345-0.html"});
 }
 
 TEST_F(Practice, TheClockCountsDownAndOffersTheHandInAtTheEnd)
 {
-    gs_cx = "C1";
+    Replaced chosen(gs_cx, "C1");
     boxes.clear();
     SetMessageBoxHandler([this](const MessageBoxRequest &r) {
         boxes.push_back(r);
@@ -229,7 +229,6 @@ TEST_F(Practice, TheClockCountsDownAndOffersTheHandInAtTheEnd)
     EXPECT_EQ(Right(w->st_1.Text(), 5), "-1:59");
     clock.Advance(Milliseconds(59 * 1000));
     EXPECT_EQ(boxes.size(), 2u);
-    gs_cx = "";
 }
 
 TEST_F(Practice, KeysPickMoveAndHandIn)

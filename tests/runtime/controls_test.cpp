@@ -1,6 +1,7 @@
 // Controls the examination needs: the data window control, sorted drop-down
 // lists, pictures at their own size; and the random numbers.
 #include "ink.h"
+#include "replaced.h"
 #include "runtime/draw/colors.h"
 #include "runtime/draw/picture.h"
 #include "runtime/draw/units.h"
@@ -119,7 +120,7 @@ TEST_F(Controls, PictureAtItsOwnSizeTakesThePictureSize)
 TEST_F(Controls, APictureNamedAgainIsNotLoadedAgain)
 {
     std::vector<String> asked;
-    SetPictureLoader([&](const String &name) {
+    Replaced loader(SetPictureLoader, [&](const String &name) {
         asked.push_back(name);
         QPixmap pixmap(4, 4);
         pixmap.fill(name == "images\\a.jpg" ? Qt::blue : Qt::green);
@@ -140,7 +141,6 @@ TEST_F(Controls, APictureNamedAgainIsNotLoadedAgain)
     EXPECT_EQ(shown(), QColor(Qt::blue));
     p.WindowClosed();
     p.SetPictureName("images\\a.jpg");
-    SetPictureLoader(nullptr);
     EXPECT_EQ(asked, (std::vector<String>{"images\\a.jpg", "", "images\\b.jpg", "images\\a.jpg", "images\\a.jpg"}));
 }
 
@@ -301,14 +301,15 @@ TEST(Random, RandCoversOneToNAndReseedingFromTheClockVaries)
 
     // A fixed seed source stands in for the clock: every seed from it draws
     // the same numbers, whatever was drawn before.
-    SetSeedSource([] { return 20141209ull; });
-    Randomize(0);
-    const std::vector<int> fixed{Rand(1000), Rand(1000), Rand(1000)};
-    Rand(1000);
-    Randomize(0);
-    EXPECT_EQ((std::vector<int>{Rand(1000), Rand(1000), Rand(1000)}), fixed);
-    EXPECT_EQ(NewSeed(), 20141209ull);
-    SetSeedSource(nullptr);
+    {
+        Replaced seeds(SetSeedSource, [] { return 20141209ull; });
+        Randomize(0);
+        const std::vector<int> fixed{Rand(1000), Rand(1000), Rand(1000)};
+        Rand(1000);
+        Randomize(0);
+        EXPECT_EQ((std::vector<int>{Rand(1000), Rand(1000), Rand(1000)}), fixed);
+        EXPECT_EQ(NewSeed(), 20141209ull);
+    }
     EXPECT_NE(NewSeed(), 20141209ull);
 }
 

@@ -1,4 +1,5 @@
 #include "event_counter.h"
+#include "replaced.h"
 #include "runtime/draw/picture.h"
 #include "runtime/draw/units.h"
 #include "runtime/dw/datawindow.h"
@@ -525,7 +526,7 @@ TEST(DataWindowPrint, PrintsEveryRowThroughTheHandler)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("sheet.pdf");
-    SetPrintHandler([&](const DataStore &store) {
+    Replaced printing(SetPrintHandler, [&](const DataStore &store) {
         QPdfWriter writer(file);
         writer.setResolution(300);
         return PrintPages(store, writer);
@@ -539,7 +540,6 @@ TEST(DataWindowPrint, PrintsEveryRowThroughTheHandler)
         dw.SetItem(row, "name", String(name));
     }
     EXPECT_EQ(dw.Print(), 1);
-    SetPrintHandler(nullptr);
 
     QFile pdf(file);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
@@ -633,7 +633,7 @@ namespace {
 TEST(DataWindowPaint, PicturesByNameAndByExpression)
 {
     std::vector<String> asked;
-    SetPictureLoader([&](const String &name) {
+    Replaced loader(SetPictureLoader, [&](const String &name) {
         asked.push_back(name);
         QPixmap pixmap(8, 8);
         pixmap.fill(name == "pic\\info.gif" ? Qt::blue : Qt::green);
@@ -649,7 +649,6 @@ TEST(DataWindowPaint, PicturesByNameAndByExpression)
     dw.InsertRow(0);
     dw.SetItem(1, "pic", String("tevral_7.jpg"));
     const QImage image = grab(dw);
-    SetPictureLoader(nullptr);
 
     EXPECT_EQ(image.pixelColor(UnitsToPixelsX(36), UnitsToPixelsY(32)), QColor(Qt::blue));
     EXPECT_EQ(image.pixelColor(UnitsToPixelsX(300), UnitsToPixelsY(50)), QColor(Qt::green));

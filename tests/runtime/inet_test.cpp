@@ -1,12 +1,13 @@
 // GetURL through the page fetcher: a page reaches the receiver, no answer
 // leaves it untouched; the browser strip shows what the fetcher brings and
 // opens only the links of its page that lead to web pages.
+#include "replaced.h"
 #include "runtime/net/browserstrip.h"
 #include "runtime/net/inet.h"
 #include "runtime/ui/urlopener.h"
 #include "runtime/ui/window.h"
+#include "test_windows.h"
 
-#include <QCoreApplication>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -33,7 +34,11 @@ protected:
             done(answer);
         });
     }
-    void TearDown() override { SetPageFetcher(nullptr); }
+    void TearDown() override
+    {
+        CloseAllWindows();
+        SetPageFetcher(nullptr);
+    }
     std::optional<Page> answer;
     std::vector<String> asked;
 };
@@ -72,8 +77,6 @@ TEST_F(Fetching, BrowserStripShowsThePage)
     auto *view = static_cast<QTextBrowser *>(strip->ole_web.widget());
     EXPECT_EQ(view->toPlainText(), ToQString("欢迎"));
     EXPECT_EQ(strip->ole_web.LocationURL(), "http://www.weituo-lianxi.example/news.html");
-    Close(strip);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The strip reads a page in the charset its server's header names, else the
@@ -111,8 +114,6 @@ TEST_F(Fetching, BrowserStripReadsThePageInItsCharset)
         EXPECT_EQ(view->toPlainText(), QString::fromUtf8(c.shown.data(), static_cast<qsizetype>(c.shown.size())))
             << c.what;
     }
-    Close(strip);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // A click on a link of the page, where the strip shows it: a link to a web
@@ -139,7 +140,7 @@ TEST_F(Fetching, BrowserStripOpensOnlyLinksToWebPages)
         {"http:///etc/passwd", ""},
     };
     std::vector<String> opened;
-    SetUrlOpener([&](const String &url) { opened.push_back(url); });
+    Replaced opener(SetUrlOpener, [&](const String &url) { opened.push_back(url); });
     Open(strip);
     strip->ole_web.Resize(2000, 400);
     auto *view = static_cast<QTextBrowser *>(strip->ole_web.widget());
@@ -155,9 +156,6 @@ TEST_F(Fetching, BrowserStripOpensOnlyLinksToWebPages)
         EXPECT_EQ(opened, std::string(c.opened).empty() ? std::vector<String>{} : std::vector<String>{c.opened});
         opened.clear();
     }
-    SetUrlOpener(nullptr);
-    Close(strip);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace

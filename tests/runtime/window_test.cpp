@@ -1,5 +1,6 @@
 // Windows on their own: global instances, modal waits, parameters, closing,
 // triggered and posted events, timers on the manual clock, keys.
+#include "replaced.h"
 #include "runtime/draw/units.h"
 #include "runtime/script/error.h"
 #include "runtime/ui/application.h"
@@ -80,7 +81,6 @@ protected:
         Close(note);
         Close(ask);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        SetClock(nullptr);
     }
 };
 
@@ -184,7 +184,7 @@ TEST_F(Windows, PostedEventsRunInOrderAndDieWithTheirWindow)
 TEST_F(Windows, TimerTicksOnTheManualClockAndStops)
 {
     ManualClock clock;
-    SetClock(&clock);
+    Replaced installed(SetClock, &clock);
     Open(note);
     note->Timer(1);
     clock.Advance(Milliseconds(3500));
@@ -280,14 +280,13 @@ TEST_F(Windows, KeyEventGetsThePhysicalKeyOfWhatX11Delivers)
 TEST_F(Windows, RunReturnsWhenTheLastWindowClosesAndClosesTheApplicationOnce)
 {
     int closes = 0;
-    SetApplicationCloseHandler([&] { ++closes; });
+    Replaced closing(SetApplicationCloseHandler, [&] { ++closes; });
     Open(note);
     note->cb_1.clicked = [] { Close(note); };
     note->cb_1.clicked.Post();
     runtime::Run();
     EXPECT_FALSE(note.IsValid());
     EXPECT_EQ(closes, 1);
-    SetApplicationCloseHandler(nullptr);
 }
 
 // Enter and Escape go to the default and cancel buttons while those can be
