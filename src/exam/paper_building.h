@@ -35,7 +35,7 @@ runtime::String CompositionStatement(const runtime::String &tx, long count, long
 // into t_mno, in the order drawn, and copies them into t_kzmn rule by rule,
 // single choice, true/false, multiple choice.
 // All in one transaction that commits at its end: nobody sees the steps
-// between, and the writes cost one commit. Returns the number of rules retrieved; the outcome of the last
-// statement is in t.SQLCode.
+// between, and the writes cost one commit. Returns the number of rules
+// retrieved; the outcome of the last statement is in t.SQLCode.
 long BuildPaper(runtime::Transaction &t, runtime::DataStore &dw_rules, const runtime::String &as_sqlnew,
                 const runtime::String &as_group);
